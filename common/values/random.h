@@ -25,6 +25,8 @@ public:
     explicit RuntimeRandom(std::uint32_t state = initial_state) : state_(state) {}
     float rnd() override;
     void randomize() override;
+    // What randomize() does with its clock reading; lets the mixing be checked without a clock.
+    void mix_in(std::uint64_t clock_reading);
     std::uint32_t state() const { return state_; }
 
 private:

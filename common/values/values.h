@@ -10,6 +10,8 @@ namespace values {
 
 // Lenient reading: the number written at the start of the text, 0 when none; never fails.
 double val(std::string_view text);
+// As val, but empty when the number lies beyond the double range, which val reads as 0.
+std::optional<double> val_checked(std::string_view text);
 
 // Whole-text reading: the text (surrounding spaces aside) must be exactly one number.
 std::optional<double> strict(std::string_view text);
