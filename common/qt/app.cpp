@@ -1,0 +1,106 @@
+// The desktop shell of a program.
+#include "qt/app.h"
+
+#include <QLibraryInfo>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "qt/convert.h"
+
+namespace qtview {
+
+namespace {
+
+class TutorStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        if (hint == SH_MessageBox_CenterButtons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+}  // namespace
+
+void set_up_application(QApplication& app)
+{
+    QApplication::setStyle(new TutorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    QApplication::setQuitOnLastWindowClosed(false);
+    for (const char* name : {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi",
+                             "Led Italic Font"})
+        QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));
+    QApplication::setFont(to_font(model::Font{}));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+Shell::~Shell()
+{
+    for (auto& [screen, view] : views_)
+        delete view;
+}
+
+void Shell::attach(model::Program& program)
+{
+    program_ = &program;
+    program.set_observer(this);
+}
+
+int Shell::run()
+{
+    return ended_ ? 0 : QApplication::exec();
+}
+
+ScreenView* Shell::view_of(const model::Screen& screen) const
+{
+    auto it = views_.find(&screen);
+    return it == views_.end() ? nullptr : it->second;
+}
+
+void Shell::sync_all()
+{
+    for (auto& [screen, view] : views_)
+        view->sync();
+}
+
+void Shell::shown(model::Screen& screen)
+{
+    ScreenView* view = view_of(screen);
+    if (view == nullptr) {
+        view = new ScreenView(screen, *program_, [this] { sync_all(); });
+        views_[&screen] = view;
+        view->place();
+    }
+    view->sync();
+    view->show();
+    view->activateWindow();
+    view->focus_first();
+}
+
+void Shell::unloaded(model::Screen& screen)
+{
+    ScreenView* view = view_of(screen);
+    if (view == nullptr)
+        return;
+    views_.erase(&screen);
+    view->detach();
+    view->hide();
+    view->deleteLater();
+}
+
+void Shell::ended()
+{
+    ended_ = true;
+    QApplication::quit();
+}
+
+}  // namespace qtview

@@ -1,0 +1,44 @@
+// The desktop shell of a program: application-wide look, one window per loaded screen, and
+// the real modal message box.
+#pragma once
+
+#include <QApplication>
+#include <map>
+#include <memory>
+
+#include "model/program.h"
+#include "qt/screen_view.h"
+
+namespace qtview {
+
+// Right to left, the Fusion look with our tweaks, the Arabic catalogue and the font
+// substitutes. Call once, right after the QApplication is made.
+void set_up_application(QApplication& app);
+
+class Shell final : public model::ProgramObserver, public model::MessageBox {
+public:
+    Shell() = default;
+    ~Shell() override;
+
+    void attach(model::Program& program);
+    // Runs the event loop until the program ends; returns at once if it has ended already.
+    int run();
+
+    void show(const std::string& prompt, const std::string& title) override;
+    void shown(model::Screen& screen) override;
+    void unloaded(model::Screen& screen) override;
+    void ended() override;
+
+    ScreenView* view_of(const model::Screen& screen) const;
+    void sync_all();
+
+private:
+    model::Program* program_ = nullptr;
+    std::map<const model::Screen*, ScreenView*> views_;
+    bool ended_ = false;
+};
+
+// The message box as the pupil sees it; exposed so that tools can render one.
+std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, QWidget* parent);
+
+}  // namespace qtview

@@ -1,0 +1,77 @@
+// Designer units to Qt.
+#include "qt/convert.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QtMath>
+
+namespace qtview {
+
+int to_px(int twips, qreal dpi)
+{
+    return qRound(twips * dpi / 1440.0);
+}
+
+QRect to_rect(int left, int top, int width, int height, qreal dpi)
+{
+    const int x = to_px(left, dpi), y = to_px(top, dpi);
+    return {x, y, to_px(left + width, dpi) - x, to_px(top + height, dpi) - y};
+}
+
+QColor to_colour(model::Colour colour)
+{
+    if (model::is_system_colour(colour)) {
+        switch (colour & 0xFF) {
+        case 5: return QColor(0xFF, 0xFF, 0xFF);   // window background
+        case 8: return QColor(0x00, 0x00, 0x00);   // window text
+        case 10: return QColor(0xB4, 0xB4, 0xB4);  // active border
+        case 11: return QColor(0xF4, 0xF7, 0xFC);  // inactive border
+        case 18: return QColor(0x00, 0x00, 0x00);  // button text
+        default: return QColor(0xF0, 0xF0, 0xF0);  // button face and the rest
+        }
+    }
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QStringList families_for(const std::string& designer_name)
+{
+    if (designer_name == "Simplified Arabic")
+        return {"Noto Naskh Arabic UI", "Noto Naskh Arabic", "Amiri", "DejaVu Sans"};
+    if (designer_name == "Monotype Koufi")
+        return {"Noto Kufi Arabic", "KacstTitle", "Noto Sans Arabic UI", "DejaVu Sans"};
+    if (designer_name == "Led Italic Font")
+        return {"KacstDigital", "Noto Kufi Arabic", "DejaVu Sans"};
+    // MS Sans Serif, Arabic Transparent and anything unknown.
+    return {"Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"};
+}
+
+QFont to_font(const model::Font& font)
+{
+    QFont f;
+    f.setFamilies(families_for(font.name));
+    f.setPointSizeF(font.size);
+    f.setBold(font.weight == model::Weight::Bold);
+    f.setItalic(font.slant == model::Slant::Italic);
+    return f;
+}
+
+static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
+{
+    const QFontMetrics m(font);
+    const int width = box.width() - 2 * margin;
+    if (fit == Fit::OneLine)
+        return m.horizontalAdvance(text) <= width && m.height() <= box.height();
+    const QRect needed = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
+    return needed.width() <= width && needed.height() <= box.height() - margin;
+}
+
+QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
+{
+    if (text.isEmpty())
+        return font;
+    while (font.pointSizeF() > 6.0 && !fits(font, text, box, fit, margin))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
+}  // namespace qtview

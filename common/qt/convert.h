@@ -1,0 +1,28 @@
+// Designer units to Qt: twips to pixels, runtime colours, fonts and their substitutes.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+#include "model/control.h"
+
+namespace qtview {
+
+// Twips to pixels at a logical DPI; edges are rounded rather than widths, so that
+// neighbouring controls stay flush.
+int to_px(int twips, qreal dpi);
+QRect to_rect(int left, int top, int width, int height, qreal dpi);
+
+QColor to_colour(model::Colour colour);
+
+// Installed families that stand in for a designer font name, best first.
+QStringList families_for(const std::string& designer_name);
+QFont to_font(const model::Font& font);
+
+enum class Fit { OneLine, Wrapped };
+// The font shrunk in quarter-point steps until the text fits the box; never below 6 pt.
+QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin);
+
+}  // namespace qtview

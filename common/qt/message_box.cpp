@@ -1,0 +1,36 @@
+// The modal message box: one OK button, no icon, right to left.
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QSpacerItem>
+
+#include "qt/app.h"
+
+namespace qtview {
+
+std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    box->setLayoutDirection(Qt::RightToLeft);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(prompt);
+    // A short title such as "12" would otherwise be cut to "..." by a narrow box.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    return box;
+}
+
+void Shell::show(const std::string& prompt, const std::string& title)
+{
+    sync_all();
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == nullptr && program_ != nullptr && program_->current() != nullptr)
+        parent = view_of(*program_->current());
+    auto box = make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), parent);
+    static_cast<QMessageBox*>(box.get())->exec();
+}
+
+}  // namespace qtview

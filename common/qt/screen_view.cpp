@@ -1,0 +1,321 @@
+// The window of one screen.
+#include "qt/screen_view.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "qt/convert.h"
+#include "qt/widgets.h"
+
+namespace qtview {
+
+using model::Control;
+using model::Kind;
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+Qt::Alignment horizontal(model::Align a)
+{
+    switch (a) {
+    case model::Align::Right: return Qt::AlignRight | Qt::AlignAbsolute;
+    case model::Align::Centre: return Qt::AlignHCenter;
+    case model::Align::Left: break;
+    }
+    return Qt::AlignLeft;  // follows the reading direction
+}
+
+void paint_colours(QWidget* w, const Control& c)
+{
+    QPalette p = w->palette();
+    if (c.back) {
+        const QColor back = to_colour(*c.back);
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            p.setColor(role, back);
+        w->setAutoFillBackground(c.kind != Kind::Button);
+    }
+    // Text is black unless the control says otherwise; it never takes its frame's caption colour.
+    const QColor fore = to_colour(c.fore.value_or(model::system_colour(8)));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, fore);
+    w->setPalette(p);
+}
+
+QWidget* make_image(const Control& c, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    const QString gif = QStringLiteral(":/art/%1.gif").arg(qs(c.picture));
+    if (QFile::exists(gif)) {
+        auto* movie = new QMovie(gif, QByteArray(), label);
+        label->setMovie(movie);
+        movie->start();
+    } else {
+        label->setPixmap(QPixmap(QStringLiteral(":/art/%1.png").arg(qs(c.picture))));
+    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
+    return label;
+}
+
+// Lightweight controls are painted on their container, beneath the windowed ones.
+bool windowed(Kind k)
+{
+    return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Frame;
+}
+
+}  // namespace
+
+ScreenView::ScreenView(model::Screen& screen, model::Program& program, std::function<void()> after_event)
+    : screen_(&screen), program_(program), after_event_(std::move(after_event))
+{
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    dpi_ = desktop != nullptr ? desktop->logicalDotsPerInch() : 96.0;
+    const auto& d = screen.design();
+    setObjectName(qs(d.name));
+    setWindowTitle(qs(d.caption).trimmed());
+    setAccessibleName(windowTitle());
+    setLayoutDirection(Qt::RightToLeft);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, to_colour(d.back));
+    if (d.fore)
+        p.setColor(QPalette::WindowText, to_colour(*d.fore));
+    setPalette(p);
+    setAutoFillBackground(true);
+    if (!d.icon.empty()) {
+        QIcon icon;
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/art/%1-%2.png").arg(qs(d.icon)).arg(size));
+        setWindowIcon(icon);
+    }
+
+    std::map<const Control*, QWidget*> parents;
+    for (Control& c : screen.controls()) {
+        QWidget* parent = c.container != nullptr ? parents.at(c.container) : this;
+        QWidget* w = build(c, parent);
+        parents[&c] = w;
+        entries_.push_back({&c, w, to_font(c.effective_font()), 1000.0, {}});
+        w->setFont(entries_.back().base_font);
+    }
+    for (const Entry& e : entries_)
+        if (windowed(e.control->kind))
+            e.widget->raise();
+    QWidget* previous = nullptr;
+    for (Control* c : screen.tab_order()) {
+        if (QWidget* w = widget_of(*c); previous != nullptr && w != nullptr)
+            QWidget::setTabOrder(previous, w);
+        previous = widget_of(*c);
+    }
+    share_column_sizes();
+    sync();
+}
+
+QWidget* ScreenView::build(Control& c, QWidget* parent)
+{
+    const QRect r = to_rect(c.left, c.top, c.width, c.height, dpi_);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(parent);
+        label->setWordWrap(true);
+        label->setAlignment(horizontal(c.align) | Qt::AlignTop);
+        w = label;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        edit->setAlignment(horizontal(c.align));
+        edit->setFrame(c.role == model::BoxRole::Input);
+        edit->setReadOnly(c.locked());
+        edit->setFocusPolicy(c.role == model::BoxRole::Input ? Qt::StrongFocus
+                             : c.locked()                    ? Qt::NoFocus
+                                                             : Qt::ClickFocus);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [&c](const QString& t) { c.text = t.toStdString(); });
+        w = edit;
+        break;
+    }
+    case Kind::Button: {
+        auto* button = new WrapButton(parent);
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked, this, [this, &c] { press(&c); });
+        w = button;
+        break;
+    }
+    case Kind::Option: {
+        auto* option = new QRadioButton(parent);
+        option->setAutoExclusive(false);
+        QObject::connect(option, &QRadioButton::clicked, this, [this, &c] { press(&c); });
+        w = option;
+        break;
+    }
+    case Kind::Frame: w = new QGroupBox(parent); break;
+    case Kind::Shape: w = new ShapeWidget(c.shape, to_colour(c.fill.value_or(c.back.value_or(0xFFFFFF))), parent); break;
+    case Kind::Line: {
+        const QPoint from(to_px(c.x1, dpi_), to_px(c.y1, dpi_)), to(to_px(c.x2, dpi_), to_px(c.y2, dpi_));
+        w = new LineWidget(from, to, c.border_width, to_colour(c.fore.value_or(model::system_colour(8))), parent);
+        break;
+    }
+    case Kind::Image: w = make_image(c, parent); break;
+    }
+    if (c.kind != Kind::Line)
+        w->setGeometry(r);
+    w->setObjectName(qs(c.designer_name()));
+    paint_colours(w, c);
+    return w;
+}
+
+void ScreenView::share_column_sizes()
+{
+    // Buttons stacked in one column read as a set: they share the size that fits the longest.
+    std::map<std::tuple<const Control*, int, int>, double> column;
+    for (Entry& e : entries_) {
+        if (e.control->kind != Kind::Button)
+            continue;
+        fit(e, qs(e.control->text));
+        auto key = std::make_tuple(e.control->container, e.control->left, e.control->width);
+        auto [it, fresh] = column.try_emplace(key, e.widget->font().pointSizeF());
+        if (!fresh)
+            it->second = std::min(it->second, e.widget->font().pointSizeF());
+    }
+    for (Entry& e : entries_) {
+        if (e.control->kind != Kind::Button)
+            continue;
+        e.largest_size = column.at(std::make_tuple(e.control->container, e.control->left, e.control->width));
+        e.fitted_text.clear();
+    }
+}
+
+void ScreenView::fit(Entry& e, const QString& text)
+{
+    QFont font = e.base_font;
+    font.setPointSizeF(std::min(font.pointSizeF(), e.largest_size));
+    const Kind k = e.control->kind;
+    if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
+        const QFontMetrics m(e.base_font);
+        const Fit how = e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
+        const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();
+        font = fit_font(font, text, e.widget->size(), how, margin);
+    }
+    e.widget->setFont(font);
+    e.fitted_text = text;
+}
+
+void ScreenView::sync()
+{
+    if (screen_ == nullptr)
+        return;
+    for (Entry& e : entries_)
+        sync_entry(e);
+}
+
+void ScreenView::sync_entry(Entry& e)
+{
+    const Control& c = *e.control;
+    const QString text = qs(c.text);
+    if (text != e.fitted_text)
+        fit(e, text);
+    switch (c.kind) {
+    case Kind::Label: static_cast<QLabel*>(e.widget)->setText(text); break;
+    case Kind::TextBox:
+        if (auto* edit = static_cast<QLineEdit*>(e.widget); edit->text() != text)
+            edit->setText(text);
+        break;
+    case Kind::Button: static_cast<QPushButton*>(e.widget)->setText(text); break;
+    case Kind::Option: {
+        auto* option = static_cast<QRadioButton*>(e.widget);
+        option->setText(text);
+        option->setChecked(c.value);
+        break;
+    }
+    case Kind::Frame: static_cast<QGroupBox*>(e.widget)->setTitle(text); break;
+    default: break;
+    }
+    e.widget->setEnabled(c.enabled);
+    e.widget->setAccessibleName(text);
+    e.widget->setVisible(c.visible);
+}
+
+void ScreenView::place()
+{
+    const auto& d = screen_->design();
+    const QSize size(to_px(d.width, dpi_), to_px(d.height, dpi_));
+    setFixedSize(size);
+    const QScreen* desktop = QGuiApplication::primaryScreen();
+    if (d.start == model::StartUp::Manual) {
+        setGeometry(QRect(QPoint(to_px(d.left, dpi_), to_px(d.top, dpi_)), size));
+    } else if (d.start == model::StartUp::Centred && desktop != nullptr) {
+        QRect centred(QPoint(), size);
+        centred.moveCenter(desktop->availableGeometry().center());
+        setGeometry(centred);
+    }
+}
+
+void ScreenView::focus_first()
+{
+    if (screen_ == nullptr)
+        return;
+    for (Control* c : screen_->tab_order())
+        if (QWidget* w = widget_of(*c); w != nullptr && c->shown() && c->enabled) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+QWidget* ScreenView::widget_of(const Control& control) const
+{
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.control == &control; });
+    return it == entries_.end() ? nullptr : it->widget;
+}
+
+void ScreenView::detach()
+{
+    screen_ = nullptr;
+    for (Entry& e : entries_)
+        e.widget->disconnect(this);
+    entries_.clear();
+}
+
+void ScreenView::press(Control* control)
+{
+    if (screen_ == nullptr)
+        return;
+    program_.click(*control);
+    after_event_();
+}
+
+void ScreenView::closeEvent(QCloseEvent* event)
+{
+    // The window goes away only through the model: the shell closes it when the screen unloads.
+    event->ignore();
+    if (screen_ == nullptr)
+        return;
+    program_.close(*screen_);
+    after_event_();
+}
+
+void ScreenView::keyPressEvent(QKeyEvent* event)
+{
+    model::Control* target = nullptr;
+    if (screen_ != nullptr && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        target = screen_->default_button();
+    else if (screen_ != nullptr && event->key() == Qt::Key_Escape)
+        target = screen_->cancel_button();
+    if (target == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    press(target);
+}
+
+}  // namespace qtview

@@ -1,0 +1,53 @@
+// The window of one screen: builds a widget for every control of the model and writes the
+// model's properties back to them after each event.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "model/program.h"
+
+namespace qtview {
+
+class ScreenView final : public QWidget {
+public:
+    // after_event runs once an event on this window has been handled, to bring every window up
+    // to date with the model.
+    ScreenView(model::Screen& screen, model::Program& program, std::function<void()> after_event);
+
+    void sync();
+    void place();        // size and position on the desktop from the designer values
+    void focus_first();
+    void detach();       // the screen has been unloaded; its model is about to go
+
+    QWidget* widget_of(const model::Control& control) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Entry {
+        model::Control* control;
+        QWidget* widget;
+        QFont base_font;
+        double largest_size;  // shared by the buttons of one column
+        QString fitted_text;
+    };
+
+    QWidget* build(model::Control& control, QWidget* parent);
+    void share_column_sizes();
+    void sync_entry(Entry& e);
+    void fit(Entry& e, const QString& text);
+    void press(model::Control* button);
+
+    model::Screen* screen_;
+    model::Program& program_;
+    std::function<void()> after_event_;
+    qreal dpi_;
+    std::vector<Entry> entries_;
+};
+
+}  // namespace qtview

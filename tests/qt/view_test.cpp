@@ -1,0 +1,139 @@
+// The Qt view of the screen model, offscreen: widgets mirror the model, fonts and sizes follow
+// the designer values, nothing Arabic is clipped, and the real message box shows the board.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "numeria/form1.h"
+#include "numeria/form2.h"
+#include "numeria/screens.h"
+#include "qt/app.h"
+#include "qt/convert.h"
+#include "values/random.h"
+
+namespace {
+
+struct ViewTest : ::testing::Test {
+    values::RuntimeRandom random;
+    qtview::Shell shell;
+    model::Program program{numeria::app_title, shell, random};
+    void SetUp() override { shell.attach(program); }
+
+    void open(std::string_view name)
+    {
+        for (const auto& e : numeria::screens())
+            if (e.name == name)
+                e.show(program);
+    }
+    qtview::ScreenView& view() { return *shell.view_of(*program.current()); }
+    template <class W = QWidget>
+    W* widget(const char* name) { return view().findChild<W*>(QString::fromLatin1(name)); }
+    void click(const char* name) { widget<QAbstractButton>(name)->click(); }
+};
+
+TEST_F(ViewTest, WidgetsCarryDesignerNamesGeometryAndWhatThePupilSees)
+{
+    open("Form1");
+    auto* command1 = widget<QPushButton>("Command1");
+    ASSERT_NE(command1, nullptr);
+    EXPECT_EQ(command1->geometry(), qtview::to_rect(480, 1800, 3615, 375, 96));
+    EXPECT_EQ(command1->accessibleName(), QStringLiteral("العمليات الأساسية: الجمع والطرح والضرب والقسمة"));
+    EXPECT_EQ(view().size(), QSize(294, 408));
+    EXPECT_EQ(view().windowTitle(), QStringLiteral("برنامج اساسيات الرياضيات"));
+    EXPECT_EQ(view().layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(command1->hasFocus() || QApplication::focusWidget() == nullptr);
+}
+
+TEST_F(ViewTest, HiddenControlsAppearWhenAHandlerShowsThem)
+{
+    open("Form2");
+    EXPECT_FALSE(widget("Label2")->isVisibleTo(&view()));
+    EXPECT_FALSE(widget("Text5")->isVisibleTo(&view()));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    click("Command7");
+    EXPECT_TRUE(widget("Label2")->isVisibleTo(&view()));
+    EXPECT_TRUE(widget("Text5")->isVisibleTo(&view()));
+    EXPECT_FALSE(widget<QLineEdit>("Text5")->text().isEmpty());
+}
+
+TEST_F(ViewTest, FontsFollowTheSubstitutionTable)
+{
+    const std::vector<std::tuple<model::Font, QString>> table = {
+        {model::sans(12, model::Weight::Bold), "Noto Sans Arabic UI"},
+        {{"Simplified Arabic", 12, model::Weight::Bold}, "Noto Naskh Arabic UI"},
+        {{"Monotype Koufi", 14.25, model::Weight::Bold}, "Noto Kufi Arabic"},
+    };
+    for (const auto& [font, family] : table) {
+        const QFont f = qtview::to_font(font);
+        EXPECT_EQ(QFontInfo(f).family(), family);
+        EXPECT_DOUBLE_EQ(f.pointSizeF(), font.size);
+        EXPECT_EQ(f.bold(), font.weight == model::Weight::Bold);
+    }
+}
+
+TEST_F(ViewTest, NoCaptionIsClippedOnAnyScreen)
+{
+    for (const char* screen : {"Form1", "Form2", "Form5", "Form7"}) {
+        open(screen);
+        for (QWidget* w : view().findChildren<QWidget*>()) {
+            QString text;
+            int margin = 1;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                text = label->text();
+            else if (auto* button = qobject_cast<QPushButton*>(w))
+                text = button->text(), margin = 3;
+            if (text.isEmpty())
+                continue;
+            SCOPED_TRACE(std::string(screen) + " " + w->objectName().toStdString());
+            const QFontMetrics m(w->font());
+            const QRect needed = m.boundingRect(QRect(0, 0, w->width() - 2 * margin, 1 << 20), Qt::TextWordWrap, text);
+            EXPECT_LE(needed.height(), w->height());
+        }
+        program.unload(*program.current());
+    }
+}
+
+TEST_F(ViewTest, AWriteBeforeAMessageBoxIsOnScreenWhileTheBoxIsOpen)
+{
+    open("Form2");
+    QString first_number, result, prompt;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        prompt = box->text();
+        first_number = widget<QLineEdit>("Text1")->text();
+        result = widget<QLineEdit>("Text4")->text();
+        box->close();
+    });
+    click("Command2");
+    EXPECT_EQ(prompt, QStringLiteral("العددان موجبان...لذلك إشارة الناتج موجبة"));
+    EXPECT_EQ(first_number, "6");
+    EXPECT_EQ(result, "");
+    EXPECT_EQ(widget<QLineEdit>("Text4")->text(), "12");
+}
+
+TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
+{
+    open("Form5");
+    view().close();
+    EXPECT_TRUE(program.ended());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    qtview::set_up_application(app);
+    return RUN_ALL_TESTS();
+}
