@@ -1,0 +1,25 @@
+// numeria's screens.
+#include "numeria/screens.h"
+
+#include "numeria/form1.h"
+#include "numeria/form10.h"
+#include "numeria/form2.h"
+#include "numeria/form3.h"
+#include "numeria/form4.h"
+#include "numeria/form5.h"
+#include "numeria/form6.h"
+#include "numeria/form7.h"
+
+namespace numeria {
+
+const std::vector<model::ScreenEntry>& screens()
+{
+    static const std::vector<model::ScreenEntry> list = {
+        model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
+        model::entry<Form4>("Form4"), model::entry<Form5>("Form5"), model::entry<Form6>("Form6"),
+        model::entry<Form7>("Form7"), model::entry<Form10>("Form10"),
+    };
+    return list;
+}
+
+}  // namespace numeria

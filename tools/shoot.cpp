@@ -1,0 +1,104 @@
+// Renders a screen offscreen to PNG, after a list of clicks, with a picture of every message box
+// that the clicks open.
+//   shoot OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...
+// A CONTROL is clicked; CONTROL=TEXT types TEXT into a box. Message boxes are answered with OK
+// and saved as OUT-box1.png, OUT-box2.png, ... showing the screen behind them.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <cstdio>
+#include <iostream>
+
+#include "numeria/screens.h"
+#include "qt/app.h"
+#include "values/random.h"
+
+namespace {
+
+class ShotBox final : public model::MessageBox {
+public:
+    ShotBox(qtview::Shell& shell, QString stem) : shell_(shell), stem_(std::move(stem)) {}
+    model::Program* program = nullptr;
+
+    void show(const std::string& prompt, const std::string& title) override
+    {
+        shell_.sync_all();
+        ++count_;
+        std::cout << "box " << count_ << " [" << title << "] " << prompt << "\n";
+        auto* view = program->current() ? shell_.view_of(*program->current()) : nullptr;
+        if (view == nullptr)
+            return;
+        QPixmap screen = view->grab();
+        auto box = qtview::make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), nullptr);
+        box->adjustSize();
+        box->show();  // lays the box out so it can be grabbed
+        const QPixmap picture = box->grab();
+        box->hide();
+        QPainter p(&screen);
+        const QSizeF logical = QSizeF(screen.size()) / screen.devicePixelRatio();
+        const QSizeF boxsize = QSizeF(picture.size()) / picture.devicePixelRatio();
+        const QPointF at((logical.width() - boxsize.width()) / 2, (logical.height() - boxsize.height()) / 2);
+        p.fillRect(QRectF(at, boxsize).adjusted(-2, -2, 2, 2), Qt::darkGray);
+        p.drawPixmap(at, picture);
+        p.end();
+        screen.save(QStringLiteral("%1-box%2.png").arg(stem_).arg(count_));
+    }
+
+private:
+    qtview::Shell& shell_;
+    QString stem_;
+    int count_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    qtview::set_up_application(app);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 4) {
+        std::cerr << "usage: shoot OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...\n";
+        return 2;
+    }
+    const QString out = args[1];
+    if (args[2] != QLatin1String("numeria")) {
+        std::cerr << "unknown program " << args[2].toStdString() << "\n";
+        return 2;
+    }
+    values::RuntimeRandom random;
+    qtview::Shell shell;
+    QString stem = out;
+    stem.chop(4);
+    ShotBox box(shell, stem);
+    model::Program program(numeria::app_title, box, random);
+    box.program = &program;
+    shell.attach(program);
+    const auto& list = numeria::screens();
+    auto it = std::find_if(list.begin(), list.end(), [&](const auto& e) { return QString::fromUtf8(e.name.data(), e.name.size()) == args[3]; });
+    if (it == list.end()) {
+        std::cerr << "unknown screen " << args[3].toStdString() << "\n";
+        return 2;
+    }
+    it->show(program);
+    for (int i = 4; i < args.size(); ++i) {
+        const QStringList step = args[i].split(QLatin1Char('='));
+        model::Screen* screen = program.current();
+        model::Control* control = screen ? screen->find(step[0].toStdString()) : nullptr;
+        if (control == nullptr) {
+            std::cerr << "no control " << step[0].toStdString() << "\n";
+            return 1;
+        }
+        if (step.size() > 1)
+            control->text = args[i].section(QLatin1Char('='), 1).toStdString();
+        else
+            program.click(*control);
+        shell.sync_all();
+    }
+    if (program.current() == nullptr) {
+        std::cerr << "the program has ended\n";
+        return 0;
+    }
+    QApplication::processEvents();
+    return shell.view_of(*program.current())->grab().save(out) ? 0 : 1;
+}
