@@ -1,0 +1,96 @@
+// Signed-integer practice. The boxes are read afresh at every click; text that does not start
+// with a number counts as 0.
+#include "numeria/form7.h"
+
+#include <functional>
+#include <optional>
+
+#include "numeria/form2.h"
+#include "values/values.h"
+
+namespace numeria {
+
+using values::cstr;
+
+namespace {
+
+constexpr const char* zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
+// Numbers or results beyond what a double holds, or too large for an exact remainder.
+constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
+
+}  // namespace
+
+Form7::Form7(Services& s)
+    : Screen(s, {.name = "Form7",
+                 .caption = spaces(22) + "جرب العمليات الاساسية",
+                 .back = 0x00FFFF00,
+                 .width = 4680,
+                 .height = 4230,
+                 .start = StartUp::Manual,
+                 .left = 3735,
+                 .top = 1815})
+{
+}
+
+void Form7::load()
+{
+    text3.hide();
+    text4.hide();
+    label3.hide();
+}
+
+void Form7::hide_remainder()
+{
+    text4.hide();
+    label3.hide();
+}
+
+template <class Op>
+void Form7::compute(Op op)
+{
+    const auto x = values::val_checked(text1.text());
+    const auto y = values::val_checked(text2.text());
+    const auto r = x && y ? values::finite(op(*x, *y)) : std::nullopt;
+    if (!r) {
+        ui.message(too_large);
+        return;
+    }
+    hide_remainder();
+    text3.show();
+    text3.set_text(cstr(*r));
+}
+
+void Form7::command1_click() { compute(std::plus<double>()); }
+void Form7::command2_click() { compute(std::minus<double>()); }
+void Form7::command3_click() { compute(std::multiplies<double>()); }
+
+void Form7::command4_click()
+{
+    hide_remainder();
+    const auto x = values::val_checked(text1.text());
+    const auto y = values::val_checked(text2.text());
+    if (x && y && values::round_even(*y) == 0) {
+        // A divisor such as 0.3 is not 0, but the remainder works on whole numbers and has none.
+        ui.message(zero_divisor);
+        return;
+    }
+    const auto quotient = x && y ? values::finite(values::fix(*x / *y)) : std::nullopt;
+    const auto remainder = x && y ? values::mod(*x, *y) : std::nullopt;
+    if (!quotient || !remainder) {
+        ui.message(too_large);
+        return;
+    }
+    text3.set_text(cstr(*quotient));
+    text4.show();
+    text3.show();
+    label3.show();
+    text4.set_text(cstr(*remainder));
+}
+
+void Form7::command5_click()
+{
+    ui.unload(*this);
+    ui.show<Form2>();
+}
+
+}  // namespace numeria
