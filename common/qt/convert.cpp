@@ -33,6 +33,14 @@ QColor to_colour(model::Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+QIcon load_icon(const std::string& name)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/art/%1-%2.png").arg(QString::fromStdString(name)).arg(size));
+    return icon;
+}
+
 QStringList families_for(const std::string& designer_name)
 {
     if (designer_name == "Simplified Arabic")

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QStringList>
 
@@ -16,6 +17,9 @@ int to_px(int twips, qreal dpi);
 QRect to_rect(int left, int top, int width, int height, qreal dpi);
 
 QColor to_colour(model::Colour colour);
+
+// An icon of the program's art in all the sizes it is drawn in.
+QIcon load_icon(const std::string& name);
 
 // Installed families that stand in for a designer font name, best first.
 QStringList families_for(const std::string& designer_name);

@@ -13,6 +13,7 @@ std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& 
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setLayoutDirection(Qt::RightToLeft);
     box->setWindowModality(Qt::ApplicationModal);
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(title);
     box->setAccessibleDescription(prompt);

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,12 +92,11 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, std::func
         p.setColor(QPalette::WindowText, to_colour(*d.fore));
     setPalette(p);
     setAutoFillBackground(true);
-    if (!d.icon.empty()) {
-        QIcon icon;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            icon.addFile(QStringLiteral(":/art/%1-%2.png").arg(qs(d.icon)).arg(size));
-        setWindowIcon(icon);
-    }
+    // Screens are fixed in size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    if (!d.icon.empty())
+        setWindowIcon(load_icon(d.icon));
 
     std::map<const Control*, QWidget*> parents;
     for (Control& c : screen.controls()) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -117,6 +118,34 @@ TEST_F(ViewTest, AWriteBeforeAMessageBoxIsOnScreenWhileTheBoxIsOpen)
     EXPECT_EQ(first_number, "6");
     EXPECT_EQ(result, "");
     EXPECT_EQ(widget<QLineEdit>("Text4")->text(), "12");
+}
+
+struct KeyScreen final : model::Screen {
+    explicit KeyScreen(model::Services& s) : Screen(s, {.name = "KeyScreen", .width = 3000, .height = 2000}) {}
+    model::TextBox shown = display("Shown").at(120, 120, 1000, 300);
+    model::TextBox typed = input("Typed").at(120, 600, 1000, 300).tab(1);
+    model::Button ok = button("Ok").at(120, 1200, 900, 375).default_button().tab(0)
+                           .on_click([this] { shown.set_text("ok"); });
+    model::Button cancel = button("Cancel").at(1200, 1200, 900, 375).cancel_button()
+                               .on_click([this] { shown.set_text("cancel"); });
+};
+
+TEST_F(ViewTest, EnterAndEscPressTheDefaultAndCancelButtonsAndTabSkipsDisplayBoxes)
+{
+    program.show<KeyScreen>();
+    view().activateWindow();
+    QApplication::processEvents();
+    std::vector<QString> order;
+    for (QWidget* w = widget("Ok"); order.size() < 4; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.push_back(w->objectName());
+    EXPECT_EQ(order, (std::vector<QString>{"Ok", "Typed", "Cancel", "Ok"}));
+    const std::vector<std::tuple<Qt::Key, QString>> table = {{Qt::Key_Escape, "cancel"}, {Qt::Key_Return, "ok"}};
+    for (const auto& [key, expected] : table) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&view(), &press);
+        EXPECT_EQ(widget<QLineEdit>("Shown")->text(), expected);
+    }
 }
 
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
