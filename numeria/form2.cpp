@@ -29,13 +29,21 @@ void Form2::prepare()
 
 // Draws 1 or 2 and gives -1 for 1, +1 for 2.
 double Form2::sign_draw() { return ui.random().draw(2) == 1 ? -1.0 : 1.0; }
-double Form2::magnitude_draw() { return ui.random().draw(10); }
 
-void Form2::write_operands(double a, const char* sign, double b)
+// Two magnitudes from 1 to 10, the first number's drawn first.
+Form2::Operands Form2::operands(double sign_a, double sign_b)
 {
-    text1.set_text(cstr(a));
+    const double a = ui.random().draw(10) * sign_a;
+    const double b = ui.random().draw(10) * sign_b;
+    return {a, b};
+}
+
+Form2::Operands Form2::write_operands(Operands o, const char* sign)
+{
+    text1.set_text(cstr(o.a));
     text2.set_text(sign);
-    text3.set_text(cstr(b));
+    text3.set_text(cstr(o.b));
+    return o;
 }
 
 void Form2::write_sum() { text4.set_text(cstr(val(text1.text()) + val(text3.text()))); }
@@ -44,9 +52,7 @@ void Form2::command2_click()
 {
     prepare();
     const double s = sign_draw();
-    const double a = magnitude_draw() * s;
-    const double b = magnitude_draw() * s;
-    write_operands(a, "+", b);
+    write_operands(operands(s, s), "+");
     ui.message(s > 0 ? "العددان موجبان...لذلك إشارة الناتج موجبة" : "العددان سالبان لذلك إشارة الناتج  سالبة");
     write_sum();
 }
@@ -55,9 +61,7 @@ void Form2::command3_click()
 {
     prepare();
     const double s = sign_draw();
-    const double a = magnitude_draw() * s;
-    const double b = magnitude_draw() * -s;
-    write_operands(a, "+", b);
+    const auto [a, b] = write_operands(operands(s, -s), "+");
     if (std::abs(a) == std::abs(b))
         ui.message("العددان متساويان");
     else  // the title names the larger number, and the text goes on from it
@@ -69,9 +73,7 @@ void Form2::command4_click()
 {
     prepare();
     const double s = sign_draw();
-    const double a = magnitude_draw() * s;
-    const double b = magnitude_draw() * -s;
-    write_operands(a, "-", b);
+    const double b = write_operands(operands(s, -s), "-").b;
     ui.message("نقوم بتغيير إشارة الطرح إلى جمع", "اولا");
     text2.set_text("+");
     ui.message("نقوم بتغيير إشارته", cstr(b));
@@ -85,9 +87,7 @@ void Form2::command6_click()
     prepare();
     const double s1 = sign_draw();
     const double s2 = sign_draw();
-    const double a = magnitude_draw() * s1;
-    const double b = magnitude_draw() * s2;
-    write_operands(a, "X", b);
+    const auto [a, b] = write_operands(operands(s1, s2), "X");
     ui.message(s1 == s2 ? "بما إن الاشارتين متشابهتين، ستكون إشارة حاصل الضرب موجبة"
                         : "بما إن الاشارتين مختلفتين، ستكون إشارة حاصل الضرب سالبة");
     text4.set_text(cstr(a * b));
@@ -98,9 +98,7 @@ void Form2::command7_click()
     prepare();
     const double s1 = sign_draw();
     const double s2 = sign_draw();
-    const double a = magnitude_draw() * s1;
-    const double b = magnitude_draw() * s2;
-    write_operands(a, "÷", b);
+    const auto [a, b] = write_operands(operands(s1, s2), "÷");
     ui.message(s1 == s2 ? "بما إن الاشارتين متشابهتين، ستكون إشارة حاصل القسمة موجبة"
                         : "بما إن الاشارتين مختلفتين، ستكون إشارة حاصل القسمة سالبة");
     text4.set_text(cstr(values::fix(a / b)));

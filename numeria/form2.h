@@ -13,8 +13,6 @@ struct Form2 final : Screen {
     explicit Form2(Services& s);
 
     static constexpr Colour pale = 0x00FFFFC0, board = 0x00FFFF80, rule_ink = 0x00C000C0;
-    Label rule(Label l) { return l.right().fore(rule_ink).back(pale).rtl().in(frame1); }
-    TextBox cell(TextBox t) { return t.centred().back(board).rtl().in(frame2); }
 
     //                                                       left   top  width height
     Frame  frame1   = frame("Frame1")          .at( 120,    0, 5415, 5535).font(sans(8.25, Weight::Bold))
@@ -60,10 +58,16 @@ struct Form2 final : Screen {
     void command1_click();
 
 private:
+    Label rule(Label l) { return l.right().fore(rule_ink).back(pale).rtl().in(frame1); }
+    TextBox cell(TextBox t) { return t.centred().back(board).rtl().in(frame2); }
+
+    struct Operands {
+        double a, b;
+    };
     void prepare();
     double sign_draw();
-    double magnitude_draw();
-    void write_operands(double a, const char* sign, double b);
+    Operands operands(double sign_a, double sign_b);
+    Operands write_operands(Operands o, const char* sign);  // gives them back for the steps that follow
     void write_sum();
 };
 
