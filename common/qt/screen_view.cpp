@@ -1,6 +1,7 @@
 // The window of one screen.
 #include "qt/screen_view.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
@@ -304,8 +305,14 @@ void ScreenView::closeEvent(QCloseEvent* event)
 
 void ScreenView::keyPressEvent(QKeyEvent* event)
 {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Enter presses the button that has the focus, as Space does, and otherwise the default one.
+    if (auto* focused = qobject_cast<QAbstractButton*>(focusWidget()); enter && focused != nullptr) {
+        focused->click();
+        return;
+    }
     model::Control* target = nullptr;
-    if (screen_ != nullptr && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+    if (screen_ != nullptr && enter)
         target = screen_->default_button();
     else if (screen_ != nullptr && event->key() == Qt::Key_Escape)
         target = screen_->cancel_button();

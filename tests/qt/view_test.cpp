@@ -130,7 +130,7 @@ struct KeyScreen final : model::Screen {
                                .on_click([this] { shown.set_text("cancel"); });
 };
 
-TEST_F(ViewTest, EnterAndEscPressTheDefaultAndCancelButtonsAndTabSkipsDisplayBoxes)
+TEST_F(ViewTest, EnterAndEscPressTheirButtonsAndTabSkipsDisplayBoxes)
 {
     program.show<KeyScreen>();
     view().activateWindow();
@@ -146,6 +146,10 @@ TEST_F(ViewTest, EnterAndEscPressTheDefaultAndCancelButtonsAndTabSkipsDisplayBox
         QApplication::sendEvent(&view(), &press);
         EXPECT_EQ(widget<QLineEdit>("Shown")->text(), expected);
     }
+    widget("Cancel")->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&view(), &enter);
+    EXPECT_EQ(widget<QLineEdit>("Shown")->text(), "cancel");
 }
 
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
