@@ -84,7 +84,7 @@ public:
     Self tab(int index) { c_->tab_index = index; return self(); }
     Self centred() { c_->align = Align::Centre; return self(); }
     Self right() { c_->align = Align::Right; return self(); }
-    template <class Frame> Self in(const Frame& frame) { c_->container = &frame.control(); return self(); }
+    template <class Container> Self in(const Container& frame) { c_->container = &frame.control(); return self(); }
 
     bool visible() const { return c_->visible; }
     void set_visible(bool v) const { c_->visible = v; }
