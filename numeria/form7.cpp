@@ -45,12 +45,18 @@ void Form7::hide_remainder()
     label3.hide();
 }
 
-template <class Op>
-void Form7::compute(Op op)
+std::optional<Form7::Numbers> Form7::read_numbers() const
 {
     const auto x = values::val_checked(text1.text());
     const auto y = values::val_checked(text2.text());
-    const auto r = x && y ? values::finite(op(*x, *y)) : std::nullopt;
+    return x && y ? std::optional<Numbers>({*x, *y}) : std::nullopt;
+}
+
+template <class Op>
+void Form7::compute(Op op)
+{
+    const auto n = read_numbers();
+    const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
     if (!r) {
         ui.message(too_large);
         return;
@@ -67,15 +73,14 @@ void Form7::command3_click() { compute(std::multiplies<double>()); }
 void Form7::command4_click()
 {
     hide_remainder();
-    const auto x = values::val_checked(text1.text());
-    const auto y = values::val_checked(text2.text());
-    if (x && y && values::round_even(*y) == 0) {
+    const auto n = read_numbers();
+    if (n && values::round_even(n->y) == 0) {
         // A divisor such as 0.3 is not 0, but the remainder works on whole numbers and has none.
         ui.message(zero_divisor);
         return;
     }
-    const auto quotient = x && y ? values::finite(values::fix(*x / *y)) : std::nullopt;
-    const auto remainder = x && y ? values::mod(*x, *y) : std::nullopt;
+    const auto quotient = n ? values::finite(values::fix(n->x / n->y)) : std::nullopt;
+    const auto remainder = n ? values::mod(n->x, n->y) : std::nullopt;
     if (!quotient || !remainder) {
         ui.message(too_large);
         return;

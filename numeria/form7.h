@@ -1,6 +1,8 @@
 // Signed-integer practice: the pupil's own two numbers with the four operations.
 #pragma once
 
+#include <optional>
+
 #include "model/screen.h"
 
 namespace numeria {
@@ -45,6 +47,11 @@ struct Form7 final : Screen {
     void command5_click();
 
 private:
+    struct Numbers {
+        double x, y;
+    };
+    // Both boxes read leniently; empty when either holds a number beyond the double range.
+    std::optional<Numbers> read_numbers() const;
     template <class Op> void compute(Op op);
     void hide_remainder();
 };

@@ -23,24 +23,10 @@ Control& Screen::add(Kind kind, std::string name, int index)
     return c;
 }
 
-TextBox Screen::input(std::string name, int index)
+TextBox Screen::text_box(std::string name, int index, BoxRole role)
 {
     Control& c = add(Kind::TextBox, std::move(name), index);
-    c.role = BoxRole::Input;
-    return TextBox(c);
-}
-
-TextBox Screen::display(std::string name, int index)
-{
-    Control& c = add(Kind::TextBox, std::move(name), index);
-    c.role = BoxRole::Display;
-    return TextBox(c);
-}
-
-TextBox Screen::editable_display(std::string name, int index)
-{
-    Control& c = add(Kind::TextBox, std::move(name), index);
-    c.role = BoxRole::EditableDisplay;
+    c.role = role;
     return TextBox(c);
 }
 
@@ -67,18 +53,10 @@ std::vector<Control*> Screen::tab_order()
     return order;
 }
 
-Control* Screen::default_button()
+Control* Screen::first_button(bool Control::*flag)
 {
     for (Control& c : controls_)
-        if (c.kind == Kind::Button && c.is_default)
-            return &c;
-    return nullptr;
-}
-
-Control* Screen::cancel_button()
-{
-    for (Control& c : controls_)
-        if (c.kind == Kind::Button && c.is_cancel)
+        if (c.kind == Kind::Button && c.*flag)
             return &c;
     return nullptr;
 }

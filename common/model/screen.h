@@ -47,18 +47,21 @@ public:
 
     // Focusable controls in Tab order; the first has the focus when the screen is shown.
     std::vector<Control*> tab_order();
-    Control* default_button();
-    Control* cancel_button();
+    Control* default_button() { return first_button(&Control::is_default); }
+    Control* cancel_button() { return first_button(&Control::is_cancel); }
 
     // Selects an option button and clears the others of its container.
     void select(Control& option);
 
 protected:
     Label label(std::string name, int index = -1) { return Label(add(Kind::Label, std::move(name), index)); }
-    TextBox input(std::string name, int index = -1);
-    TextBox display(std::string name, int index = -1);
+    TextBox input(std::string name, int index = -1) { return text_box(std::move(name), index, BoxRole::Input); }
+    TextBox display(std::string name, int index = -1) { return text_box(std::move(name), index, BoxRole::Display); }
     // A display box that the pupil may type into although no handler reads it.
-    TextBox editable_display(std::string name, int index = -1);
+    TextBox editable_display(std::string name, int index = -1)
+    {
+        return text_box(std::move(name), index, BoxRole::EditableDisplay);
+    }
     Button button(std::string name, int index = -1) { return Button(add(Kind::Button, std::move(name), index)); }
     Option option(std::string name, int index = -1) { return Option(add(Kind::Option, std::move(name), index)); }
     Frame frame(std::string name, int index = -1) { return Frame(add(Kind::Frame, std::move(name), index)); }
@@ -70,6 +73,8 @@ protected:
 
 private:
     Control& add(Kind kind, std::string name, int index);
+    TextBox text_box(std::string name, int index, BoxRole role);
+    Control* first_button(bool Control::*flag);
 
     ScreenDesign design_;
     std::deque<Control> controls_;
