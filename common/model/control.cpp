@@ -5,6 +5,21 @@
 
 namespace model {
 
+const char* kind_name(Kind kind)
+{
+    switch (kind) {
+    case Kind::Label: return "Label";
+    case Kind::TextBox: return "TextBox";
+    case Kind::Button: return "CommandButton";
+    case Kind::Option: return "OptionButton";
+    case Kind::Frame: return "Frame";
+    case Kind::Shape: return "Shape";
+    case Kind::Line: return "Line";
+    case Kind::Image: return "Image";
+    }
+    return "control";
+}
+
 std::string Control::designer_name() const
 {
     return index < 0 ? name : name + "(" + std::to_string(index) + ")";

@@ -9,6 +9,7 @@
 namespace model {
 
 class Screen;
+class Frame;
 
 // &H00BBGGRR&, or &H800000nn& for the system colour with index nn.
 using Colour = std::uint32_t;
@@ -16,6 +17,7 @@ constexpr Colour system_colour(int index) { return 0x80000000u | static_cast<Col
 constexpr bool is_system_colour(Colour c) { return (c & 0x80000000u) != 0; }
 
 enum class Kind { Label, TextBox, Button, Option, Frame, Shape, Line, Image };
+const char* kind_name(Kind kind);
 enum class Align { Left, Right, Centre };
 enum class ShapeKind { Rectangle, Oval, RoundedRect };
 enum class Weight { Regular, Bold };
@@ -49,6 +51,7 @@ struct Control {
     bool enabled = true;
     bool value = false;        // option buttons
     bool right_to_left = false;
+    bool border = false;       // labels: a single line around the caption
     std::optional<int> tab_index;
     Align align = Align::Left;
     std::optional<Colour> back, fore, fill;
@@ -57,6 +60,9 @@ struct Control {
     bool is_default = false, is_cancel = false;
     ShapeKind shape = ShapeKind::Rectangle;
     std::string picture;       // name of a picture in the program's art
+    // What a screen reader says for the control when its text alone would not do: an operator
+    // button's operation, what goes into a box, the rule a repeated "مثال" belongs to.
+    std::string accessible_name, accessible_description;
     std::function<void()> on_click;
 
     std::string designer_name() const;
@@ -84,7 +90,12 @@ public:
     Self tab(int index) { c_->tab_index = index; return self(); }
     Self centred() { c_->align = Align::Centre; return self(); }
     Self right() { c_->align = Align::Right; return self(); }
-    template <class Container> Self in(const Container& frame) { c_->container = &frame.control(); return self(); }
+    // Spoken name and description for screen readers.
+    Self named(std::string name) { c_->accessible_name = std::move(name); return self(); }
+    Self described(std::string text) { c_->accessible_description = std::move(text); return self(); }
+    // Places the control in a Frame declared earlier on the same screen; the screen checks this
+    // once every control exists, because a Frame declared later is not yet made here.
+    Self in(const Frame& frame);
 
     bool visible() const { return c_->visible; }
     void set_visible(bool v) const { c_->visible = v; }
@@ -98,14 +109,17 @@ protected:
 
 class Label : public Handle<Label> {
 public:
+    static constexpr Kind kind = Kind::Label;
     using Handle::Handle;
     Label caption(std::string s) { c_->text = std::move(s); return *this; }
+    Label bordered() { c_->border = true; return *this; }
     const std::string& caption() const { return c_->text; }
     void set_caption(std::string s) const { c_->text = std::move(s); }
 };
 
 class TextBox : public Handle<TextBox> {
 public:
+    static constexpr Kind kind = Kind::TextBox;
     using Handle::Handle;
     TextBox text(std::string s) { c_->text = std::move(s); return *this; }
     const std::string& text() const { return c_->text; }
@@ -114,6 +128,7 @@ public:
 
 class Button : public Handle<Button> {
 public:
+    static constexpr Kind kind = Kind::Button;
     using Handle::Handle;
     Button caption(std::string s) { c_->text = std::move(s); return *this; }
     Button on_click(std::function<void()> f) { c_->on_click = std::move(f); return *this; }
@@ -126,6 +141,7 @@ public:
 
 class Option : public Handle<Option> {
 public:
+    static constexpr Kind kind = Kind::Option;
     using Handle::Handle;
     Option caption(std::string s) { c_->text = std::move(s); return *this; }
     Option on_click(std::function<void()> f) { c_->on_click = std::move(f); return *this; }
@@ -137,12 +153,14 @@ public:
 
 class Frame : public Handle<Frame> {
 public:
+    static constexpr Kind kind = Kind::Frame;
     using Handle::Handle;
     Frame caption(std::string s) { c_->text = std::move(s); return *this; }
 };
 
 class Shape : public Handle<Shape> {
 public:
+    static constexpr Kind kind = Kind::Shape;
     using Handle::Handle;
     Shape oval() { c_->shape = ShapeKind::Oval; return *this; }
     Shape rounded() { c_->shape = ShapeKind::RoundedRect; return *this; }
@@ -151,6 +169,7 @@ public:
 
 class Line : public Handle<Line> {
 public:
+    static constexpr Kind kind = Kind::Line;
     using Handle::Handle;
     Line from(int x, int y) { c_->x1 = x; c_->y1 = y; return *this; }
     Line to(int x, int y) { c_->x2 = x; c_->y2 = y; return *this; }
@@ -159,8 +178,18 @@ public:
 
 class Image : public Handle<Image> {
 public:
+    static constexpr Kind kind = Kind::Image;
     using Handle::Handle;
     Image picture(std::string name) { c_->picture = std::move(name); return *this; }
 };
+
+void place_in(Control& child, const Frame& frame);
+
+template <class Self>
+Self Handle<Self>::in(const Frame& frame)
+{
+    place_in(*c_, frame);
+    return self();
+}
 
 }  // namespace model

@@ -19,7 +19,9 @@ void Program::show_screen(Matcher is_it, Factory create)
     auto found = std::find_if(loaded_.begin(), loaded_.end(), [&](const auto& s) { return is_it(*s); });
     Screen* screen = found != loaded_.end() ? found->get() : nullptr;
     if (screen == nullptr) {
-        screen = loaded_.emplace_back(create(*this)).get();
+        std::unique_ptr<Screen> fresh = create(*this);
+        fresh->finish_declarations();
+        screen = loaded_.emplace_back(std::move(fresh)).get();
         screen->load();
     }
     if (observer_ != nullptr)

@@ -2,6 +2,7 @@
 #include "model/screen.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace model {
 
@@ -36,6 +37,36 @@ Control* Screen::find(std::string_view designer_name)
         if (c.designer_name() == designer_name)
             return &c;
     return nullptr;
+}
+
+Control& Screen::member(std::string_view name, int index, Kind kind)
+{
+    for (Control& c : controls_)
+        if (c.name == name && c.index == index && c.kind == kind)
+            return c;
+    throw std::out_of_range(design_.name + " has no " + kind_name(kind) + " " + std::string(name) + "("
+                            + std::to_string(index) + ")");
+}
+
+void place_in(Control& child, const Frame& frame)
+{
+    if (child.screen != nullptr)
+        child.screen->placements_.emplace_back(&child, &frame);
+}
+
+void Screen::finish_declarations()
+{
+    for (auto [child, frame] : placements_) {
+        Control& container = frame->control();
+        const bool ours = std::any_of(controls_.begin(), controls_.end(),
+                                      [&](const Control& c) { return &c == &container; });
+        if (!ours || container.kind != Kind::Frame || container.order >= child->order)
+            throw std::logic_error(design_.name + ": " + child->designer_name() + " is placed in "
+                                   + (ours ? container.designer_name() : "a control of another screen")
+                                   + ", which is not a Frame declared before it");
+        child->container = &container;
+    }
+    placements_.clear();
 }
 
 std::vector<Control*> Screen::tab_order()

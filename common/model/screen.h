@@ -2,6 +2,7 @@
 // handlers call.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -44,6 +45,14 @@ public:
 
     // A control by its designer name, such as "Command4" or "Label2(0)".
     Control* find(std::string_view designer_name);
+    // The member `index` of the control array `name`; throws std::out_of_range when there is none
+    // of that kind.
+    Control& member(std::string_view name, int index, Kind kind);
+
+    // Settles what the rows said with in(): every container must be a Frame of this screen that
+    // is declared before the control. Throws std::logic_error naming both controls otherwise.
+    // The program calls it once the screen is made, before Load.
+    void finish_declarations();
 
     // Focusable controls in Tab order; the first has the focus when the screen is shown.
     std::vector<Control*> tab_order();
@@ -72,12 +81,37 @@ protected:
     Services& ui;
 
 private:
+    friend void place_in(Control& child, const Frame& frame);
     Control& add(Kind kind, std::string name, int index);
     TextBox text_box(std::string name, int index, BoxRole role);
     Control* first_button(bool Control::*flag);
 
     ScreenDesign design_;
     std::deque<Control> controls_;
+    std::vector<std::pair<Control*, const Frame*>> placements_;
+};
+
+// The members of a control array by index, wherever on the screen they are declared, so that
+// `option2[k]` reads as Option2(k) although its members sit in different frames.
+template <class T>
+class ControlArray {
+public:
+    ControlArray(Screen& screen, std::string name) : screen_(&screen), name_(std::move(name)) {}
+    T operator[](int index) const { return T(screen_->member(name_, index, T::kind)); }
+    // The indexes in use, in increasing order.
+    std::vector<int> indexes() const
+    {
+        std::vector<int> found;
+        for (const Control& c : screen_->controls())
+            if (c.name == name_ && c.index >= 0)
+                found.push_back(c.index);
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+private:
+    Screen* screen_;
+    std::string name_;
 };
 
 }  // namespace model

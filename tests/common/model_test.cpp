@@ -131,4 +131,102 @@ TEST_F(ModelTest, TabOrderPutsGivenIndexesFirstAndSkipsDisplayBoxes)
     EXPECT_EQ(order, (std::vector<std::string>{"First", "Choice(0)", "Choice(1)", "Choice(2)", "Later", "Go", "Quit", "Toggle"}));
 }
 
+struct Misplaced final : Screen {
+    explicit Misplaced(Services& s) : Screen(s, {.name = "Misplaced"}) {}
+    Label early = label("Early").in(late);
+    Frame late = frame("Late");
+};
+
+struct Elsewhere final : Screen {
+    explicit Elsewhere(Services& s) : Screen(s, {.name = "Elsewhere"}) {}
+    Frame own = frame("Own");
+};
+
+TEST_F(ModelTest, AChildDeclaredBeforeItsFrameIsRefusedNamingBoth)
+{
+    try {
+        h.start<Misplaced>();
+        FAIL() << "a child declared before its frame was accepted";
+    } catch (const std::logic_error& e) {
+        EXPECT_EQ(std::string(e.what()), "Misplaced: Early is placed in Late, which is not a Frame declared before it");
+    }
+    EXPECT_EQ(h.program.current(), nullptr);
+}
+
+TEST_F(ModelTest, AFrameOfAnotherScreenIsRefused)
+{
+    Harness other{"other"};
+    auto& elsewhere = other.start<Elsewhere>();
+    struct Borrower final : Screen {
+        Borrower(Services& s, const Frame& f) : Screen(s, {.name = "Borrower"}), inner(label("Inner").in(f)) {}
+        Label inner;
+    };
+    Borrower borrower(h.program, elsewhere.own);
+    EXPECT_THROW(borrower.finish_declarations(), std::logic_error);
+}
+
+// Members of one array in different frames and out of index order, as on an exercise sheet.
+struct Sheet final : Screen {
+    explicit Sheet(Services& s) : Screen(s, {.name = "Sheet"}) {}
+    Frame frame1_0 = frame("Frame1", 0);
+    Option option2_1 = option("Option2", 1).in(frame1_0);
+    Option option2_0 = option("Option2", 0).in(frame1_0);
+    Frame frame1_1 = frame("Frame1", 1);
+    Label mark = label("Mark").in(frame1_1);
+    Option option2_2 = option("Option2", 2).in(frame1_1);
+    ControlArray<Option> option2{*this, "Option2"};
+    ControlArray<Frame> frame1{*this, "Frame1"};
+};
+
+TEST_F(ModelTest, AControlArrayReachesItsMembersByIndexAcrossFrames)
+{
+    auto& sheet = h.start<Sheet>();
+    EXPECT_EQ(sheet.option2.indexes(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(&sheet.option2[2].control(), &sheet.option2_2.control());
+    EXPECT_EQ(sheet.option2[0].control().container, &sheet.frame1[0].control());
+    EXPECT_EQ(sheet.option2[2].control().container, &sheet.frame1[1].control());
+    sheet.option2[1].set_value(true);
+    sheet.option2[2].set_value(true);
+    EXPECT_TRUE(sheet.option2_1.value());  // another frame: still selected
+    EXPECT_THROW(sheet.option2[3], std::out_of_range);
+    EXPECT_THROW((ControlArray<Label>{sheet, "Option2"}[0]), std::out_of_range);
+}
+
+// A unit shared by two screens declares its rows once; each screen passes what differs and adds
+// its own rows after them.
+struct Board : Screen {
+    struct Differences {
+        int top;
+        const char* caption;
+    };
+    Board(Services& s, ScreenDesign d, Differences diff) : Screen(s, std::move(d)), diff_(diff) {}
+    const Differences diff_;
+    Frame frame1 = frame("Frame1").at(120, diff_.top, 3000, 1500).caption(diff_.caption);
+    TextBox result = display("Text5").at(120, 240, 495, 495).in(frame1).named("الناتج");
+    Button back = button("Command1").at(120, diff_.top + 1600, 900, 375).tab(1);
+};
+
+struct Lesson final : Board {
+    explicit Lesson(Services& s) : Board(s, {.name = "Lesson"}, {.top = 3960, .caption = "مثال "}) {}
+    Button example = button("Command2").at(1200, 120, 900, 375).tab(0);
+};
+
+struct Practice final : Board {
+    explicit Practice(Services& s) : Board(s, {.name = "Practice"}, {.top = 1560, .caption = ""}) {}
+    TextBox first = input("Text1").at(1200, 120, 495, 495).tab(0);
+};
+
+TEST_F(ModelTest, ASharedUnitGivesEachScreenItsRowsWithTheScreensDifferences)
+{
+    auto& lesson = h.start<Lesson>();
+    EXPECT_EQ(lesson.frame1.control().top, 3960);
+    EXPECT_EQ(lesson.result.control().container, &lesson.frame1.control());
+    EXPECT_EQ(lesson.tab_order().front()->designer_name(), "Command2");
+    h.program.unload(lesson);
+    auto& practice = h.start<Practice>();
+    EXPECT_EQ(practice.frame1.control().top, 1560);
+    EXPECT_EQ(practice.back.control().top, 3160);
+    EXPECT_EQ(practice.tab_order().front()->designer_name(), "Text1");
+}
+
 }  // namespace
