@@ -1,4 +1,4 @@
-// numeria's screens.
+// numeria's description.
 #include "numeria/screens.h"
 
 #include "numeria/form1.h"
@@ -12,14 +12,18 @@
 
 namespace numeria {
 
-const std::vector<model::ScreenEntry>& screens()
+const model::ProgramDescription& program()
 {
-    static const std::vector<model::ScreenEntry> list = {
-        model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
-        model::entry<Form4>("Form4"), model::entry<Form5>("Form5"), model::entry<Form6>("Form6"),
-        model::entry<Form7>("Form7"), model::entry<Form10>("Form10"),
+    static const model::ProgramDescription description = {
+        .id = "numeria",
+        .title = app_title,
+        .start = "Form1",
+        .icon = "numeria-icon",
+        .screens = {model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
+                    model::entry<Form4>("Form4"), model::entry<Form5>("Form5"), model::entry<Form6>("Form6"),
+                    model::entry<Form7>("Form7"), model::entry<Form10>("Form10")},
     };
-    return list;
+    return description;
 }
 
 }  // namespace numeria

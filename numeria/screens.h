@@ -1,13 +1,11 @@
-// numeria's screens and its application title.
+// numeria: its title, its screens and the menu it starts on.
 #pragma once
-
-#include <vector>
 
 #include "model/screen_list.h"
 
 namespace numeria {
 
 inline constexpr const char* app_title = "numeria";
-const std::vector<model::ScreenEntry>& screens();
+const model::ProgramDescription& program();
 
 }  // namespace numeria

@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program="${1:-numeria}"
 case "$program" in
-    numeria) ;;
-    fractio) echo "fractio's screens are not built yet; numeria is ready: ./tools/run.sh numeria" >&2; exit 1 ;;
+    numeria | fractio) ;;
     *) echo "usage: $0 [numeria|fractio]" >&2; exit 2 ;;
 esac
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "fractio/screens.h"
 #include "numeria/screens.h"
 #include "qt/app.h"
 #include "values/random.h"
@@ -62,8 +63,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString out = args[1];
-    if (args[2] != QLatin1String("numeria")) {
-        std::cerr << "unknown program " << args[2].toStdString() << "\n";
+    const model::ProgramDescription* description = nullptr;
+    for (const auto* d : {&numeria::program(), &fractio::program()})
+        if (args[2] == QString::fromUtf8(d->id.data(), d->id.size()))
+            description = d;
+    if (description == nullptr) {
+        std::cerr << "unknown program " << args[2].toStdString() << " (numeria or fractio)\n";
         return 2;
     }
     values::RuntimeRandom random;
@@ -71,16 +76,18 @@ int main(int argc, char** argv)
     QString stem = out;
     stem.chop(4);
     ShotBox box(shell, stem);
-    model::Program program(numeria::app_title, box, random);
+    model::Program program(std::string(description->title), box, random);
     box.program = &program;
     shell.attach(program);
-    const auto& list = numeria::screens();
-    auto it = std::find_if(list.begin(), list.end(), [&](const auto& e) { return QString::fromUtf8(e.name.data(), e.name.size()) == args[3]; });
-    if (it == list.end()) {
+    const model::ScreenEntry* entry = nullptr;
+    for (const auto& e : description->screens)
+        if (args[3] == QString::fromUtf8(e.name.data(), e.name.size()))
+            entry = &e;
+    if (entry == nullptr) {
         std::cerr << "unknown screen " << args[3].toStdString() << "\n";
         return 2;
     }
-    it->show(program);
+    entry->show(program);
     for (int i = 4; i < args.size(); ++i) {
         const QStringList step = args[i].split(QLatin1Char('='));
         model::Screen* screen = program.current();

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "qt/convert.h"
+#include "values/random.h"
 
 namespace qtview {
 
@@ -41,6 +42,21 @@ void set_up_application(QApplication& app)
     if (translator->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+int run_program(int argc, char** argv, const model::ProgramDescription& description)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(description.id.data(), description.id.size()));
+    set_up_application(app);
+    if (!description.icon.empty())
+        QApplication::setWindowIcon(load_icon(std::string(description.icon)));
+    values::RuntimeRandom random;
+    Shell shell;
+    model::Program program(std::string(description.title), shell, random);
+    shell.attach(program);
+    description.screen(description.start).show(program);
+    return shell.run();
 }
 
 Shell::~Shell()

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/program.h"
+#include "model/screen_list.h"
 #include "qt/screen_view.h"
 
 namespace qtview {
@@ -14,6 +15,10 @@ namespace qtview {
 // Right to left, the Fusion look with our tweaks, the Arabic catalogue and the font
 // substitutes. Call once, right after the QApplication is made.
 void set_up_application(QApplication& app);
+
+// The whole life of a program: the application, its start-up screen, and the event loop until
+// the program ends. Returns the exit status.
+int run_program(int argc, char** argv, const model::ProgramDescription& program);
 
 class Shell final : public model::ProgramObserver, public model::MessageBox {
 public:

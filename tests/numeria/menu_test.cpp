@@ -58,13 +58,4 @@ TEST_F(MenuTest, ClosingTheAboutScreenEndsTheProgramInsteadOfReturning)
     EXPECT_TRUE(h.program.loaded().empty());
 }
 
-TEST(ScreenList, EveryListedScreenOpensUnderItsOwnName)
-{
-    for (const auto& entry : numeria::screens()) {
-        Harness h{numeria::app_title};
-        entry.show(h.program);
-        EXPECT_EQ(h.name(), entry.name);
-    }
-}
-
 }  // namespace

@@ -27,12 +27,7 @@ struct ViewTest : ::testing::Test {
     model::Program program{numeria::app_title, shell, random};
     void SetUp() override { shell.attach(program); }
 
-    void open(std::string_view name)
-    {
-        for (const auto& e : numeria::screens())
-            if (e.name == name)
-                e.show(program);
-    }
+    void open(std::string_view name) { numeria::program().screen(name).show(program); }
     qtview::ScreenView& view() { return *shell.view_of(*program.current()); }
     template <class W = QWidget>
     W* widget(const char* name) { return view().findChild<W*>(QString::fromLatin1(name)); }
