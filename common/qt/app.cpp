@@ -1,8 +1,12 @@
 // The desktop shell of a program.
 #include "qt/app.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLibraryInfo>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -25,7 +29,54 @@ public:
             return 1;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
+
+    // The control with the keyboard focus wears a ring that cannot be missed, from the moment a
+    // screen opens, not only after the first key press.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_FrameFocusRect)
+            return;  // the ring below replaces the dotted rectangle
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const bool ringed = element == PE_PanelButtonCommand || element == PE_PanelLineEdit
+                            || element == PE_IndicatorRadioButton;
+        if (ringed && (option->state & State_HasFocus) && (option->state & State_Enabled))
+            draw_focus_ring(painter, element == PE_IndicatorRadioButton && widget != nullptr ? widget->rect()
+                                                                                             : option->rect);
+    }
+
+    static void draw_focus_ring(QPainter* painter, QRect area)
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(focus_ring_colour, focus_ring_width));
+        painter->setBrush(Qt::NoBrush);
+        const qreal inset = focus_ring_width / 2.0;
+        painter->drawRoundedRect(QRectF(area).adjusted(inset, inset, -inset, -inset), 2, 2);
+        painter->restore();
+    }
 };
+
+// Shapes, lines and pictures without a name only decorate the screen: screen readers pass over
+// them.
+class Decoration final : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* decoration_factory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->property(decoration_property).toBool())
+        return new Decoration(widget, QAccessible::Graphic);
+    return nullptr;
+}
 
 }  // namespace
 
@@ -34,6 +85,7 @@ void set_up_application(QApplication& app)
     QApplication::setStyle(new TutorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
+    QAccessible::installFactory(decoration_factory);
     for (const char* name : {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi",
                              "Led Italic Font"})
         QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
 #include <map>
 #include <memory>
 
@@ -11,6 +12,10 @@
 #include "qt/screen_view.h"
 
 namespace qtview {
+
+// The focus ring every focusable control wears.
+inline const QColor focus_ring_colour{0x00, 0x4F, 0xC4};
+constexpr int focus_ring_width = 2;
 
 // Right to left, the Fusion look with our tweaks, the Arabic catalogue and the font
 // substitutes. Call once, right after the QApplication is made.

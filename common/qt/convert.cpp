@@ -77,7 +77,7 @@ QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
 {
     if (text.isEmpty())
         return font;
-    while (font.pointSizeF() > 6.0 && !fits(font, text, box, fit, margin))
+    while (font.pointSizeF() - 0.25 >= legible_minimum && !fits(font, text, box, fit, margin))
         font.setPointSizeF(font.pointSizeF() - 0.25);
     return font;
 }

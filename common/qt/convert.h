@@ -26,7 +26,9 @@ QStringList families_for(const std::string& designer_name);
 QFont to_font(const model::Font& font);
 
 enum class Fit { OneLine, Wrapped };
-// The font shrunk in quarter-point steps until the text fits the box; never below 6 pt.
+// The smallest point size a text is shrunk to; what does not fit then is cut short.
+constexpr double legible_minimum = 7.0;
+// The font shrunk in quarter-point steps until the text fits the box, down to legible_minimum.
 QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin);
 
 }  // namespace qtview

@@ -28,14 +28,18 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-Qt::Alignment horizontal(model::Align a)
+Qt::LayoutDirection direction(const Control& c) { return c.right_to_left ? Qt::RightToLeft : Qt::LeftToRight; }
+
+// Left alignment follows a right-to-left control to its right edge; otherwise left and right
+// are where they say, whatever the text.
+TextLook look(const Control& c)
 {
-    switch (a) {
-    case model::Align::Right: return Qt::AlignRight | Qt::AlignAbsolute;
-    case model::Align::Centre: return Qt::AlignHCenter;
-    case model::Align::Left: break;
-    }
-    return Qt::AlignLeft;  // follows the reading direction
+    Qt::Alignment align = Qt::AlignHCenter;
+    if (c.align == model::Align::Right || (c.align == model::Align::Left && c.right_to_left))
+        align = Qt::AlignRight | Qt::AlignAbsolute;
+    else if (c.align == model::Align::Left)
+        align = Qt::AlignLeft | Qt::AlignAbsolute;
+    return {direction(c), align};
 }
 
 void paint_colours(QWidget* w, const Control& c)
@@ -52,6 +56,22 @@ void paint_colours(QWidget* w, const Control& c)
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, fore);
     w->setPalette(p);
+}
+
+// A number in a box reads left to right, even while the pupil types it into a right-to-left box.
+QWidget* make_text_box(Control& c, QWidget* parent)
+{
+    auto* box = new BoxWidget(parent);
+    box->look = look(c);
+    box->setAlignment(box->look.align);
+    const bool input = c.role == model::BoxRole::Input;
+    box->setFrame(input);
+    box->setReadOnly(c.locked());
+    box->setFocusPolicy(input ? Qt::StrongFocus : c.locked() ? Qt::NoFocus : Qt::ClickFocus);
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box, &c](const QString& t) { box->setLayoutDirection(direction_of(t, direction(c))); });
+    QObject::connect(box, &QLineEdit::textEdited, box, [&c](const QString& t) { c.text = t.toStdString(); });
+    return box;
 }
 
 QWidget* make_image(const Control& c, QWidget* parent)
@@ -110,6 +130,10 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, std::func
     for (const Entry& e : entries_)
         if (windowed(e.control->kind))
             e.widget->raise();
+    // What the pupil types shrinks as it grows, like a number a handler writes.
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (auto* edit = qobject_cast<QLineEdit*>(entries_[i].widget))
+            connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& t) { fit(entries_[i], t); });
     QWidget* previous = nullptr;
     for (Control* c : screen.tab_order()) {
         if (QWidget* w = widget_of(*c); previous != nullptr && w != nullptr)
@@ -126,26 +150,19 @@ QWidget* ScreenView::build(Control& c, QWidget* parent)
     QWidget* w = nullptr;
     switch (c.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new TextLabel(parent);
+        label->look = look(c);
         label->setWordWrap(true);
-        label->setAlignment(horizontal(c.align) | Qt::AlignTop);
+        label->setAlignment(label->look.align | Qt::AlignTop);
+        if (c.border)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
         w = label;
         break;
     }
-    case Kind::TextBox: {
-        auto* edit = new QLineEdit(parent);
-        edit->setAlignment(horizontal(c.align));
-        edit->setFrame(c.role == model::BoxRole::Input);
-        edit->setReadOnly(c.locked());
-        edit->setFocusPolicy(c.role == model::BoxRole::Input ? Qt::StrongFocus
-                             : c.locked()                    ? Qt::NoFocus
-                                                             : Qt::ClickFocus);
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [&c](const QString& t) { c.text = t.toStdString(); });
-        w = edit;
-        break;
-    }
+    case Kind::TextBox: w = make_text_box(c, parent); break;
     case Kind::Button: {
         auto* button = new WrapButton(parent);
+        button->look = {direction(c), Qt::AlignHCenter};  // captions of buttons are centred
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, this, [this, &c] { press(&c); });
         w = button;
@@ -159,7 +176,11 @@ QWidget* ScreenView::build(Control& c, QWidget* parent)
         break;
     }
     case Kind::Frame: w = new QGroupBox(parent); break;
-    case Kind::Shape: w = new ShapeWidget(c.shape, to_colour(c.fill.value_or(c.back.value_or(0xFFFFFF))), parent); break;
+    case Kind::Shape: {
+        const auto fill = c.fill ? std::optional<QColor>(to_colour(*c.fill)) : std::nullopt;
+        w = new ShapeWidget(c.shape, fill, parent);
+        break;
+    }
     case Kind::Line: {
         const QPoint from(to_px(c.x1, dpi_), to_px(c.y1, dpi_)), to(to_px(c.x2, dpi_), to_px(c.y2, dpi_));
         w = new LineWidget(from, to, c.border_width, to_colour(c.fore.value_or(model::system_colour(8))), parent);
@@ -167,6 +188,9 @@ QWidget* ScreenView::build(Control& c, QWidget* parent)
     }
     case Kind::Image: w = make_image(c, parent); break;
     }
+    w->setLayoutDirection(direction(c));
+    const bool decorative = c.kind == Kind::Shape || c.kind == Kind::Line || c.kind == Kind::Image;
+    w->setProperty(decoration_property, decorative && c.accessible_name.empty());
     if (c.kind != Kind::Line)
         w->setGeometry(r);
     w->setObjectName(qs(c.designer_name()));
@@ -205,9 +229,21 @@ void ScreenView::fit(Entry& e, const QString& text)
         const Fit how = e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
         const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();
         font = fit_font(font, text, e.widget->size(), how, margin);
+    } else if (k == Kind::TextBox) {
+        font = fit_font(font, text, e.widget->size(), Fit::OneLine, 2);
     }
     e.widget->setFont(font);
     e.fitted_text = text;
+}
+
+// What a control shows when even its smallest font is too large: part of the text.
+static QString shown_text(QWidget* w, const QString& text)
+{
+    if (auto* label = dynamic_cast<TextLabel*>(w))
+        return label->shown_text();
+    if (auto* box = dynamic_cast<BoxWidget*>(w))
+        return box->shown_text();
+    return text;
 }
 
 void ScreenView::sync()
@@ -241,7 +277,11 @@ void ScreenView::sync_entry(Entry& e)
     default: break;
     }
     e.widget->setEnabled(c.enabled);
-    e.widget->setAccessibleName(text);
+    // A number cut short on screen is read whole by the tooltip and the screen reader.
+    const bool cut = shown_text(e.widget, text) != text;
+    e.widget->setToolTip(cut ? text : QString());
+    e.widget->setAccessibleName(c.accessible_name.empty() ? text : qs(c.accessible_name));
+    e.widget->setAccessibleDescription(qs(c.accessible_description));
     e.widget->setVisible(c.visible);
 }
 
@@ -275,6 +315,12 @@ QWidget* ScreenView::widget_of(const Control& control) const
 {
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.control == &control; });
     return it == entries_.end() ? nullptr : it->widget;
+}
+
+const Control* ScreenView::control_of(const QWidget* widget) const
+{
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.widget == widget; });
+    return it == entries_.end() ? nullptr : it->control;
 }
 
 void ScreenView::detach()

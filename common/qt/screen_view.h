@@ -11,6 +11,10 @@
 
 namespace qtview {
 
+// A widget that only decorates its screen carries this property, set to true; screen readers
+// pass over it.
+inline constexpr char decoration_property[] = "decoration";
+
 class ScreenView final : public QWidget {
 public:
     // after_event runs once an event on this window has been handled, to bring every window up
@@ -23,6 +27,7 @@ public:
     void detach();       // the screen has been unloaded; its model is about to go
 
     QWidget* widget_of(const model::Control& control) const;
+    const model::Control* control_of(const QWidget* widget) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

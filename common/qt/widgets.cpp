@@ -1,13 +1,64 @@
-// Painted shapes and lines, and the wrapping push button.
+// Painted shapes and lines, the wrapping push button, and the label and text box that draw
+// their own text.
 #include "qt/widgets.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStylePainter>
 
 namespace qtview {
 
-ShapeWidget::ShapeWidget(model::ShapeKind kind, QColor fill, QWidget* parent)
+namespace {
+
+int force(Qt::LayoutDirection d) { return d == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft; }
+
+int draw_flags(const TextLook& look, const QString& shown, Qt::Alignment vertical)
+{
+    return int(look.align | vertical) | force(direction_of(shown, look.direction));
+}
+
+// An unbreakable text is elided when it is wider than its box; text with spaces wraps instead.
+QString fitted(const QString& text, const QFontMetrics& metrics, int width, bool wraps)
+{
+    if (wraps && text.contains(QLatin1Char(' ')))
+        return text;
+    return elide(text, metrics, width);
+}
+
+}  // namespace
+
+bool is_number(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?[0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}.,\\x{066B}]*[0-9\\x{0660}-\\x{0669}\\x{06F0}-"
+                       "\\x{06F9}]([.,\\x{066B}][0-9]*)?([EeDd][-+]?[0-9]+)?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+Qt::LayoutDirection direction_of(const QString& text, Qt::LayoutDirection control_direction)
+{
+    return is_number(text) ? Qt::LeftToRight : control_direction;
+}
+
+QString elide(const QString& text, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    const bool minus = text.startsWith(QLatin1Char('-'));
+    const QString head = minus ? QStringLiteral("-") : QString();
+    const QString rest = minus ? text.mid(1) : text;
+    for (qsizetype n = rest.size() - 1; n > 0; --n) {
+        const QString candidate = head + rest.left(n) + ellipsis;
+        if (metrics.horizontalAdvance(candidate) <= width)
+            return candidate;
+    }
+    return head + ellipsis;
+}
+
+ShapeWidget::ShapeWidget(model::ShapeKind kind, std::optional<QColor> fill, QWidget* parent)
     : QWidget(parent), kind_(kind), fill_(fill)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -18,7 +69,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(fill_);
+    p.setBrush(fill_ ? QBrush(*fill_) : QBrush(Qt::NoBrush));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     switch (kind_) {
     case model::ShapeKind::Oval: p.drawEllipse(r); break;
@@ -57,7 +108,43 @@ void WrapButton::paintEvent(QPaintEvent*)
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(rect().adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
+    const QRect area = rect().adjusted(2, 1, -2, -1);
+    const QString shown = fitted(text(), fontMetrics(), area.width(), true);
+    p.drawText(area, draw_flags(look, shown, Qt::AlignVCenter) | Qt::TextWordWrap, shown);
+}
+
+QString TextLabel::shown_text() const
+{
+    return fitted(text(), fontMetrics(), contentsRect().width() - 2, true);
+}
+
+void TextLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    drawFrame(&p);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const QString shown = shown_text();
+    p.drawText(contentsRect().adjusted(1, 0, -1, 0), draw_flags(look, shown, Qt::AlignTop) | Qt::TextWordWrap, shown);
+}
+
+QString BoxWidget::shown_text() const
+{
+    return fitted(text(), fontMetrics(), width() - 4, false);
+}
+
+void BoxWidget::paintEvent(QPaintEvent* event)
+{
+    if (!isReadOnly() && hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    const QString shown = shown_text();
+    p.drawText(rect().adjusted(2, 0, -2, 0), draw_flags(look, shown, Qt::AlignVCenter), shown);
 }
 
 }  // namespace qtview

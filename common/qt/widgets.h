@@ -1,8 +1,13 @@
-// The few widgets Qt lacks: painted shapes and lines, and a push button whose caption wraps.
+// The few widgets Qt lacks: painted shapes and lines, a push button whose caption wraps, and a
+// label and a text box that draw their text in the control's own reading direction and never
+// lose a number.
 #pragma once
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
 #include "model/control.h"
 
@@ -10,14 +15,15 @@ namespace qtview {
 
 class ShapeWidget final : public QWidget {
 public:
-    ShapeWidget(model::ShapeKind kind, QColor fill, QWidget* parent);
+    // Without a fill the shape is an outline over what lies beneath.
+    ShapeWidget(model::ShapeKind kind, std::optional<QColor> fill, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     model::ShapeKind kind_;
-    QColor fill_;
+    std::optional<QColor> fill_;
 };
 
 // A line drawn inside a widget that covers its bounding box and lets clicks through.
@@ -34,10 +40,51 @@ private:
     QColor colour_;
 };
 
+// How a control's text is laid out when drawn: its base reading direction and alignment. Qt
+// would take the direction from the first strong letter of the text; this forces it.
+struct TextLook {
+    Qt::LayoutDirection direction = Qt::RightToLeft;
+    Qt::Alignment align = Qt::AlignHCenter;
+};
+
+// A number (sign, digits, separators, exponent) reads left to right whatever the control's own
+// direction, so its minus sign stays on the left.
+bool is_number(const QString& text);
+Qt::LayoutDirection direction_of(const QString& text, Qt::LayoutDirection control_direction);
+
+// Text that is still wider than `width` once its font is as small as it may get: what fits,
+// followed by an ellipsis. A leading minus sign is always kept.
+QString elide(const QString& text, const QFontMetrics& metrics, int width);
+
 // Long captions break onto several lines within the button, as on the old platform.
 class WrapButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
+    TextLook look;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+class TextLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    TextLook look;
+    // The text as drawn: the label's text, or what of it fits.
+    QString shown_text() const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A text box. It stays a line edit for screen readers (a text whose value is the whole number,
+// read-only where no one types) but draws its text itself, shrunk or cut short like a label's;
+// while the pupil types into it, the line edit draws it.
+class BoxWidget final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    TextLook look;
+    QString shown_text() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,8 +1,5 @@
 // The Qt view of the screen model, offscreen: widgets mirror the model, fonts and sizes follow
 // the designer values, nothing Arabic is clipped, and the real message box shows the board.
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -14,25 +11,12 @@
 
 #include "numeria/form1.h"
 #include "numeria/form2.h"
-#include "numeria/screens.h"
-#include "qt/app.h"
 #include "qt/convert.h"
-#include "values/random.h"
+#include "view_fixture.h"
 
 namespace {
 
-struct ViewTest : ::testing::Test {
-    values::RuntimeRandom random;
-    qtview::Shell shell;
-    model::Program program{numeria::app_title, shell, random};
-    void SetUp() override { shell.attach(program); }
-
-    void open(std::string_view name) { numeria::program().screen(name).show(program); }
-    qtview::ScreenView& view() { return *shell.view_of(*program.current()); }
-    template <class W = QWidget>
-    W* widget(const char* name) { return view().findChild<W*>(QString::fromLatin1(name)); }
-    void click(const char* name) { widget<QAbstractButton>(name)->click(); }
-};
+using namespace view_testing;
 
 TEST_F(ViewTest, WidgetsCarryDesignerNamesGeometryAndWhatThePupilSees)
 {
@@ -74,11 +58,10 @@ TEST_F(ViewTest, FontsFollowTheSubstitutionTable)
     }
 }
 
-TEST_F(ViewTest, NoCaptionIsClippedOnAnyScreen)
+TEST(EveryScreen, NoCaptionIsClipped)
 {
-    for (const char* screen : {"Form1", "Form2", "Form5", "Form7"}) {
-        open(screen);
-        for (QWidget* w : view().findChildren<QWidget*>()) {
+    for_every_screen([](qtview::ScreenView& view) {
+        for (QWidget* w : view.findChildren<QWidget*>()) {
             QString text;
             int margin = 1;
             if (auto* label = qobject_cast<QLabel*>(w))
@@ -87,13 +70,13 @@ TEST_F(ViewTest, NoCaptionIsClippedOnAnyScreen)
                 text = button->text(), margin = 3;
             if (text.isEmpty())
                 continue;
-            SCOPED_TRACE(std::string(screen) + " " + w->objectName().toStdString());
+            SCOPED_TRACE(w->objectName().toStdString());
             const QFontMetrics m(w->font());
             const QRect needed = m.boundingRect(QRect(0, 0, w->width() - 2 * margin, 1 << 20), Qt::TextWordWrap, text);
             EXPECT_LE(needed.height(), w->height());
+            EXPECT_LE(needed.width(), w->width() - 2 * margin);
         }
-        program.unload(*program.current());
-    }
+    });
 }
 
 TEST_F(ViewTest, AWriteBeforeAMessageBoxIsOnScreenWhileTheBoxIsOpen)
@@ -155,13 +138,3 @@ TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtview::set_up_application(app);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,104 @@
+// What a screen reader and a keyboard user meet: names and roles in the accessibility tree,
+// read-only display boxes, a focus ring from the first moment, and message boxes that can only
+// be closed.
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "qt/widgets.h"
+#include "view_fixture.h"
+
+namespace {
+
+using namespace model;
+using namespace view_testing;
+
+QAccessibleInterface* access(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
+
+TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls)
+{
+    for_every_screen([](qtview::ScreenView& view) {
+        for (QWidget* w : view.findChildren<QWidget*>()) {
+            const model::Control* c = view.control_of(w);
+            if (c == nullptr)
+                continue;
+            SCOPED_TRACE(c->designer_name());
+            QAccessibleInterface* a = access(w);
+            ASSERT_NE(a, nullptr);
+            const bool decoration = (c->kind == Kind::Shape || c->kind == Kind::Line || c->kind == Kind::Image)
+                                    && c->accessible_name.empty();
+            EXPECT_EQ(a->state().invisible, decoration || !c->visible);
+            if (decoration)
+                continue;
+            const std::string spoken = c->accessible_name.empty() ? c->text : c->accessible_name;
+            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), spoken);
+            EXPECT_EQ(a->text(QAccessible::Description).toStdString(), c->accessible_description);
+            if (c->kind == Kind::TextBox) {
+                EXPECT_EQ(a->role(), QAccessible::EditableText);
+                EXPECT_EQ(a->state().readOnly, c->locked());
+                EXPECT_EQ(static_cast<QLineEdit*>(w)->isReadOnly(), c->locked());
+            }
+        }
+    });
+}
+
+TEST_F(ViewTest, ADisplayBoxIsReadWholeWhateverFitsOnScreen)
+{
+    open("Form7");
+    program.current()->find("Text1")->text = "-123456789012";
+    program.current()->find("Text2")->text = "1000";
+    click("Command3");
+    QAccessibleInterface* a = access(widget("Text3"));
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("الناتج"));
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()), "-123456789012000");
+}
+
+struct FocusScreen final : Screen {
+    explicit FocusScreen(Services& s) : Screen(s, {.name = "FocusScreen", .width = 4000, .height = 3000}) {}
+    Button hidden_first = button("HiddenFirst").at(120, 120, 1200, 375).caption("مخفي").tab(0).hidden();
+    Button shown = button("Shown").at(120, 600, 1200, 375).caption("ظاهر").tab(1);
+    TextBox typed = input("Typed").at(120, 1200, 1200, 375).tab(2).named("العدد");
+    Button other = button("Other").at(2000, 600, 1200, 375).caption("آخر").tab(3);
+};
+
+struct FocusTest : ViewTest {
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        program.show<FocusScreen>();
+        view().activateWindow();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(FocusTest, TheFirstVisibleControlInTabOrderHasTheFocus)
+{
+    EXPECT_EQ(view().focusWidget(), widget("Shown"));
+}
+
+TEST_F(FocusTest, TheFocusedControlWearsAPlainRingFromTheStart)
+{
+    ASSERT_TRUE(widget("Shown")->hasFocus());
+    const int ring = 2 * (widget("Shown")->width() + widget("Shown")->height());
+    EXPECT_GT(pixels_near(picture(widget("Shown")), qtview::focus_ring_colour), ring);
+    EXPECT_EQ(pixels_near(picture(widget("Other")), qtview::focus_ring_colour), 0);
+    EXPECT_EQ(pixels_near(picture(widget("Typed")), qtview::focus_ring_colour), 0);
+    widget("Typed")->setFocus();
+    EXPECT_GT(pixels_near(picture(widget("Typed")), qtview::focus_ring_colour), ring);
+    EXPECT_EQ(pixels_near(picture(widget("Shown")), qtview::focus_ring_colour), 0);
+}
+
+TEST(MessageBox, HasOnlyACloseButtonInItsTitleBar)
+{
+    auto box = qtview::make_message_box("نص", "12", nullptr);
+    const Qt::WindowFlags flags = box->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+}  // namespace

@@ -1,0 +1,199 @@
+// How the view draws text: each control in its own reading direction and alignment, numbers
+// whole or visibly cut short, fonts from frames, colours, wrapping and shared button sizes.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/convert.h"
+#include "qt/widgets.h"
+#include "view_fixture.h"
+
+namespace {
+
+using namespace model;
+using namespace view_testing;
+
+const Font big = sans(13.5, Weight::Bold);
+
+struct Samples final : Screen {
+    explicit Samples(Services& s) : Screen(s, {.name = "Samples", .width = 9000, .height = 9000}) {}
+    Label ltr_formula = label("LtrFormula").at(120, 120, 2400, 375).caption(" +  س ").font(big);
+    Label ltr_plus = label("LtrPlus").at(120, 600, 2400, 375).caption(" + ").font(big);
+    Label rtl_formula = label("RtlFormula").at(3000, 120, 2400, 375).caption(" +  س ").font(big).rtl();
+    Label rtl_plus = label("RtlPlus").at(3000, 600, 2400, 375).caption(" + ").font(big).rtl();
+
+    Label left = label("Left").at(120, 1200, 2400, 375).caption("=").font(big);
+    Label right = label("Right").at(120, 1600, 2400, 375).caption("=").font(big).right();
+    Label rtl_left = label("RtlLeft").at(120, 2000, 2400, 375).caption("=").font(big).rtl();
+    Label rtl_right = label("RtlRight").at(120, 2400, 2400, 375).caption("=").font(big).rtl().right();
+    Label centre = label("Centre").at(120, 2800, 2400, 375).caption("=").font(big).rtl().centred();
+
+    TextBox number_rtl = display("NumberRtl").at(3000, 1200, 1500, 375).text("-88").font(big).rtl().centred();
+    TextBox number_ltr = display("NumberLtr").at(3000, 1600, 1500, 375).text("-88").font(big).centred();
+
+    Frame frame1 = frame("Frame1").at(3000, 2400, 3000, 1500).font(sans(9.75, Weight::Bold));
+    TextBox inner = display("Inner").at(120, 240, 1500, 375).in(frame1);
+
+    TextBox under = display("Under").at(120, 4200, 1500, 375);
+    Line over = line("Over").from(0, 4400).to(2000, 4400);
+
+    Button column_long = button("ColumnLong").at(6000, 120, 1800, 375).font(big).caption("معادلة من الدرجة الثانية");
+    Button column_short = button("ColumnShort").at(6000, 600, 1800, 375).font(big).caption("رجوع");
+    Button alone = button("Alone").at(6000, 1200, 1900, 375).font(big).caption("رجوع");
+
+    Label wrapped = label("Wrapped").at(120, 5000, 2000, 1000).font(sans(9.75)).rtl()
+                        .caption("قم بإدخال قيمتين بإستخدام لوحة المفاتيح داخل المربعين");
+};
+
+struct SampleTest : ViewTest {
+    void SetUp() override
+    {
+        ViewTest::SetUp();
+        program.show<Samples>();
+    }
+    std::vector<std::pair<int, int>> runs(const char* name) { return ink_runs(picture(widget(name))); }
+};
+
+TEST_F(SampleTest, EachLabelReadsInTheDirectionOfItsOwnFlag)
+{
+    // Without the flag the + comes first from the left, as written; with it, from the right.
+    ASSERT_FALSE(runs("LtrFormula").empty());
+    EXPECT_EQ(runs("LtrFormula").front(), runs("LtrPlus").front());
+    EXPECT_EQ(runs("RtlFormula").back(), runs("RtlPlus").back());
+    EXPECT_NE(runs("LtrFormula").size(), 1u);
+}
+
+TEST_F(SampleTest, AlignmentIsAbsoluteExceptLeftInARightToLeftControl)
+{
+    enum class Side { Left, Right, Centre };
+    const std::vector<std::pair<const char*, Side>> table = {
+        {"Left", Side::Left}, {"Right", Side::Right}, {"RtlLeft", Side::Right},
+        {"RtlRight", Side::Right}, {"Centre", Side::Centre},
+    };
+    for (const auto& [name, side] : table) {
+        SCOPED_TRACE(name);
+        const auto ink = runs(name);
+        ASSERT_FALSE(ink.empty());
+        const int width = widget(name)->width();
+        if (side == Side::Left)
+            EXPECT_LT(ink.front().first, width / 4);
+        else if (side == Side::Right)
+            EXPECT_GT(ink.back().second, 3 * width / 4);
+        else
+            EXPECT_NEAR((ink.front().first + ink.back().second) / 2, width / 2, 3);
+    }
+}
+
+TEST_F(SampleTest, ANumberReadsLeftToRightInABoxOfEitherDirection)
+{
+    EXPECT_EQ(picture(widget("NumberRtl")), picture(widget("NumberLtr")));
+    const auto ink = runs("NumberLtr");
+    ASSERT_GE(ink.size(), 2u);
+    // The minus sign, narrower than an 8, stands on the left.
+    EXPECT_LT(ink.front().second - ink.front().first, ink.back().second - ink.back().first);
+}
+
+TEST_F(SampleTest, AControlWithoutAFontTakesItsFramesFont)
+{
+    EXPECT_TRUE(widget("Inner")->font().bold());
+    EXPECT_DOUBLE_EQ(widget("Inner")->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(widget("Under")->font().bold());
+}
+
+TEST_F(SampleTest, BoxesLieAboveLinesDeclaredAfterThem)
+{
+    const QObjectList stack = view().children();
+    EXPECT_GT(stack.indexOf(widget("Under")), stack.indexOf(widget("Over")));
+}
+
+TEST_F(SampleTest, ALabelTallEnoughForTwoLinesWrapsRatherThanShrinks)
+{
+    QWidget* w = widget("Wrapped");
+    EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 9.75);
+    const QFontMetrics m(w->font());
+    EXPECT_GT(m.horizontalAdvance(static_cast<QLabel*>(w)->text()), w->width());
+}
+
+TEST_F(ViewTest, EveryNumberOnThePracticeScreenIsShownWholeOrVisiblyCutShort)
+{
+    open("Form7");
+    struct Row { std::string x, y, shown; };
+    const std::vector<Row> table = {
+        {"-123", "45", "-5535"},
+        {"1000", "1000", "1000000"},
+        {"-1e20", "3", "-3E+20"},
+        {"-123456789012", "1000", ""},  // too long even at the smallest size
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.x + " X " + row.y);
+        program.current()->find("Text1")->text = row.x;
+        program.current()->find("Text2")->text = row.y;
+        click("Command3");
+        auto* box = widget<qtview::BoxWidget>("Text3");
+        const QString full = box->text();
+        const QString shown = box->shown_text();
+        if (row.shown.empty()) {
+            ASSERT_TRUE(shown.endsWith(QChar(0x2026)));
+            EXPECT_TRUE(shown.startsWith('-'));
+            EXPECT_TRUE(full.startsWith(shown.chopped(1)));
+        } else {
+            EXPECT_EQ(shown.toStdString(), row.shown);
+        }
+        EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(shown), box->width() - 4);
+        EXPECT_GE(box->font().pointSizeF(), qtview::legible_minimum);
+        EXPECT_EQ(box->toolTip(), shown == full ? QString() : full);
+    }
+}
+
+TEST(Elide, KeepsTheMinusSignAndWhatFits)
+{
+    QFont font = qtview::to_font(sans(9.75));
+    const QFontMetrics m(font);
+    const QString ellipsis(QChar(0x2026));
+    struct Row { QString text; int width; QString expected; };
+    const std::vector<Row> table = {
+        {"-5535", 200, "-5535"},
+        {"-123456789012345", m.horizontalAdvance("-123" + ellipsis), "-123" + ellipsis},
+        {"-123456789012345", 1, "-" + ellipsis},
+        {"98765", m.horizontalAdvance("98" + ellipsis), "98" + ellipsis},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.text.toStdString() + " in " + std::to_string(row.width));
+        EXPECT_EQ(qtview::elide(row.text, m, row.width), row.expected);
+    }
+}
+
+TEST(IsNumber, TellsNumbersFromOtherText)
+{
+    const std::vector<std::pair<QString, bool>> table = {
+        {"-10", true}, {"2.33333333333333", true}, {"1E+15", true}, {"-1.5E-05", true}, {" 7 ", true},
+        {"٣٫٥", true}, {"", false}, {"-", false}, {"+", false}, {" +  س ", false}, {"0 =", false},
+        {"س = 2", false}, {"12abc", false},
+    };
+    for (const auto& [text, number] : table) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(qtview::is_number(text), number);
+    }
+}
+
+TEST_F(ViewTest, ColoursComeFromTheDesignerValues)
+{
+    open("Form1");
+    const QImage title = picture(widget("Label1"));
+    EXPECT_EQ(title.pixelColor(2, 2), QColor(0xC0, 0xFF, 0xFF));
+    EXPECT_GT(pixels_near(title, QColor(0xFF, 0x00, 0x00)), 50);
+    EXPECT_EQ(picture(&view()).pixelColor(1, view().height() - 2), QColor(0x00, 0xFF, 0xFF));
+}
+
+TEST_F(SampleTest, ButtonsOfOneColumnShareTheSizeThatFitsTheLongest)
+{
+    const double base = widget("Alone")->font().pointSizeF();
+    const double size = widget("ColumnLong")->font().pointSizeF();
+    EXPECT_LT(size, base);
+    EXPECT_DOUBLE_EQ(widget("ColumnShort")->font().pointSizeF(), size);
+    const QFontMetrics m(widget("ColumnLong")->font());
+    EXPECT_LE(m.horizontalAdvance(static_cast<QPushButton*>(widget("ColumnLong"))->text()),
+              widget("ColumnLong")->width());
+}
+
+}  // namespace
