@@ -16,7 +16,8 @@ struct Form2 final : Screen {
 
     //                                                       left   top  width height
     Frame  frame1   = frame("Frame1")          .at( 120,    0, 5415, 5535).font(sans(8.25, Weight::Bold))
-                                                .back(pale).fore(0x000000FF).rtl();
+                                                .back(pale).fore(0x000000FF).rtl()
+                                                .named("قواعد العمليات على الأعداد الصحيحة");
     std::array<Label, 3> label1 = {
         rule(label("Label1", 0))               .at( 960,  240, 4335,  495).caption("1. حاصل جمع عددين لهما نفس الاشارة هو عدد صحيح إشارته هي الإشارة المشتركة"),
         rule(label("Label1", 1))               .at( 960,  840, 4335, 1095).caption("2.حاصل جمع عددين مختلفين في الاشارة: نحدد الاشارة، وتكون إشارة العدد الأكبر، ومن ثم نجد حاصل طرح العدد الأصغر من العدد الأكبر بعد تجريدهما من الإشارة"),
@@ -24,11 +25,11 @@ struct Form2 final : Screen {
     };
     Label  label3   = rule(label("Label3"))    .at( 840, 2400, 4455,  615).caption("4. حاصل ضرب أو قسمة عددين صحيحين لهما نفس الإشارة هو عدد صحيح موجب");
     Label  label4   = rule(label("Label4"))    .at( 960, 3120, 4335,  735).caption("5. حاصل ضرب أو قسمة عددين صحيحين مختلفين في الاشارة هو عدد صحيح سالب");
-    Button command2 = button("Command2")       .at( 120,  240,  615,  255).caption("مثال").rtl().in(frame1).on_click([this] { command2_click(); });
-    Button command3 = button("Command3")       .at( 120,  960,  615,  255).caption("مثال").rtl().in(frame1).on_click([this] { command3_click(); });
-    Button command4 = button("Command4")       .at( 120, 1800,  615,  255).caption("مثال").rtl().in(frame1).on_click([this] { command4_click(); });
-    Button command6 = button("Command6")       .at( 120, 2400,  615,  495).caption("مثال الضرب").rtl().in(frame1).on_click([this] { command6_click(); });
-    Button command7 = button("Command7")       .at( 120, 3120,  615,  495).caption("مثال القسمة").rtl().in(frame1).on_click([this] { command7_click(); });
+    Button command2 = button("Command2")       .at( 120,  240,  615,  255).caption("مثال").rtl().in(frame1).described(label1[0].caption()).on_click([this] { command2_click(); });
+    Button command3 = button("Command3")       .at( 120,  960,  615,  255).caption("مثال").rtl().in(frame1).described(label1[1].caption()).on_click([this] { command3_click(); });
+    Button command4 = button("Command4")       .at( 120, 1800,  615,  255).caption("مثال").rtl().in(frame1).described(label1[2].caption()).on_click([this] { command4_click(); });
+    Button command6 = button("Command6")       .at( 120, 2400,  615,  495).caption("مثال الضرب").rtl().in(frame1).described(label3.caption()).on_click([this] { command6_click(); });
+    Button command7 = button("Command7")       .at( 120, 3120,  615,  495).caption("مثال القسمة").rtl().in(frame1).described(label4.caption()).on_click([this] { command7_click(); });
     Line   line1    = line("Line1")            .from(120,  720).to(5280,  720).in(frame1);
     Line   line2_0  = line("Line2", 0)         .from(120, 1560).to(5280, 1560).in(frame1);
     Line   line2_2  = line("Line2", 2)         .from(120, 2280).to(5280, 2280).in(frame1);
@@ -37,15 +38,16 @@ struct Form2 final : Screen {
     Line   line2_1  = line("Line2", 1)         .from(  0,    0).to(5040,    0);
     Frame  frame2   = frame("Frame2")          .at( 240, 3840, 4935, 1575).caption("المثال ").back(board)
                                                 .fore(0x000000FF).rtl().in(frame1);
-    TextBox text1   = cell(display("Text1"))   .at(3480,  480,  495,  375).font(sans(12));
-    TextBox text2   = cell(display("Text2"))   .at(2880,  480,  495,  375).font(sans(12, Weight::Bold));
-    TextBox text3   = cell(display("Text3"))   .at(2280,  480,  495,  375).font(sans(12));
+    TextBox text1   = cell(display("Text1"))   .at(3480,  480,  495,  375).font(sans(12)).named("العدد الأول");
+    TextBox text2   = cell(display("Text2"))   .at(2880,  480,  495,  375).font(sans(12, Weight::Bold)).named("العملية");
+    TextBox text3   = cell(display("Text3"))   .at(2280,  480,  495,  375).font(sans(12)).named("العدد الثاني");
     Label  label2   = label("Label2")          .at(1440,  480,  495,  375).caption("=").font(sans(13.5, Weight::Bold))
-                                                .hidden().centred().fore(0x00000000).back(board).rtl().in(frame2);
-    TextBox text4   = cell(display("Text4"))   .at( 360,  480,  735,  375).font(sans(12));
+                                                .hidden().centred().fore(0x00000000).back(board).rtl().in(frame2)
+                                                .named("يساوي");
+    TextBox text4   = cell(display("Text4"))   .at( 360,  480,  735,  375).font(sans(12)).named("الناتج");
     Label  label5   = label("Label5")          .at(1320, 1080,  855,  375).caption("والباقي").hidden().centred()
                                                 .back(board).rtl().in(frame2);
-    TextBox text5   = cell(display("Text5"))   .at( 480, 1080,  735,  375).hidden();
+    TextBox text5   = cell(display("Text5"))   .at( 480, 1080,  735,  375).hidden().named("الباقي");
     Button command5 = button("Command5")       .at(3240, 5640, 1215,  375).caption("جرب بنفسك").rtl().on_click([this] { command5_click(); });
     Button command1 = button("Command1")       .at(1320, 5640,  975,  375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
 

@@ -13,9 +13,9 @@ struct Form7 final : Screen {
     explicit Form7(Services& s);
 
     static constexpr Colour entry = 0x00FFFFC0, result = 0x00FFFF80;
-    Button operation(const char* name, int top, const char* sign)
+    Button operation(const char* name, int top, const char* sign, const char* spoken)
     {
-        return button(name).at(3120, top, 495, 375).caption(sign).font(sans(13.5, Weight::Bold));
+        return button(name).at(3120, top, 495, 375).caption(sign).font(sans(13.5, Weight::Bold)).named(spoken);
     }
 
     //                                                       left   top  width height
@@ -26,17 +26,19 @@ struct Form7 final : Screen {
     Line    line2    = line("Line2")             .from(4440, 1200).to(4440, 3360);
     Line    line3    = line("Line3")             .from( 120, 3360).to(4440, 3360);
     Line    line4    = line("Line4")             .from( 120, 1200).to( 120, 3360);
-    TextBox text1    = input("Text1")            .at(3720, 1680,  495,  495).centred().back(entry);
-    Button  command1 = operation("Command1", 1320, "+").tab(0).on_click([this] { command1_click(); });
-    Button  command2 = operation("Command2", 1680, "-").on_click([this] { command2_click(); });
-    Button  command3 = operation("Command3", 2040, "X").on_click([this] { command3_click(); });
-    Button  command4 = operation("Command4", 2400, "÷").on_click([this] { command4_click(); });
-    TextBox text2    = input("Text2")            .at(2280, 1680,  495,  495).centred().back(entry);
+    TextBox text1    = input("Text1")            .at(3720, 1680,  495,  495).centred().back(entry).named("العدد الأول");
+    Button  command1 = operation("Command1", 1320, "+", "جمع").tab(0).on_click([this] { command1_click(); });
+    Button  command2 = operation("Command2", 1680, "-", "طرح").on_click([this] { command2_click(); });
+    Button  command3 = operation("Command3", 2040, "X", "ضرب").on_click([this] { command3_click(); });
+    Button  command4 = operation("Command4", 2400, "÷", "قسمة").on_click([this] { command4_click(); });
+    TextBox text2    = input("Text2")            .at(2280, 1680,  495,  495).centred().back(entry).named("العدد الثاني");
     Label   label1   = label("Label1")           .at(1320, 1800,  735,  375).caption("=").font(sans(13.5, Weight::Bold))
-                       .centred().back(result);
-    TextBox text3    = editable_display("Text3") .at( 480, 1680,  615,  615).font(sans(13.5, Weight::Bold)).centred().back(result);
+                       .centred().back(result).named("يساوي");
+    TextBox text3    = editable_display("Text3") .at( 480, 1680,  615,  615).font(sans(13.5, Weight::Bold)).centred().back(result)
+                       .named("الناتج");
     Label   label3   = label("Label3")           .at(1680, 2760,  975,  375).caption("والباقي").centred().back(result);
-    TextBox text4    = editable_display("Text4") .at( 960, 2760,  615,  495).font(sans(9.75, Weight::Bold)).centred().back(result);
+    TextBox text4    = editable_display("Text4") .at( 960, 2760,  615,  495).font(sans(9.75, Weight::Bold)).centred().back(result)
+                       .named("الباقي");
     Button  command5 = button("Command5")        .at(1560, 3600, 1215,  375).caption("الرجوع").on_click([this] { command5_click(); });
 
     void load() override;
