@@ -17,6 +17,7 @@ namespace {
 constexpr std::string_view non_finite_text = "Overflow";
 
 constexpr double largest_exact_whole = 9007199254740992.0;  // 2^53
+constexpr std::uint64_t largest_exact_integer = std::uint64_t{1} << 53;
 
 // Saturating keeps the exponent arithmetic in range; any exponent this large over- or underflows anyway.
 constexpr std::int64_t exponent_limit = 1'000'000'000'000'000;
@@ -325,6 +326,24 @@ std::string hundredths_of(const Decimal15& d)
     return kept;
 }
 
+// The operand as an exact 64-bit integer, when it is a whole number that a double holds exactly.
+std::optional<std::uint64_t> whole_magnitude(double x)
+{
+    if (!std::isfinite(x) || std::fabs(x) > largest_exact_whole || x != std::trunc(x))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(std::fabs(x));
+}
+
+std::uint64_t euclid(std::uint64_t a, std::uint64_t b)
+{
+    while (b != 0) {
+        const std::uint64_t r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
 }  // namespace
 
 std::optional<double> val_checked(std::string_view text)
@@ -404,6 +423,29 @@ std::optional<double> mod(double a, double b)
     if (divisor == 0 || too_large)
         return std::nullopt;
     return without_negative_zero(std::fmod(dividend, divisor));
+}
+
+std::optional<double> gcd(double a, double b)
+{
+    const auto x = whole_magnitude(a);
+    const auto y = whole_magnitude(b);
+    if (!x || !y)
+        return std::nullopt;
+    return static_cast<double>(euclid(*x, *y));
+}
+
+std::optional<double> lcm(double a, double b)
+{
+    const auto x = whole_magnitude(a);
+    const auto y = whole_magnitude(b);
+    if (!x || !y)
+        return std::nullopt;
+    if (*x == 0 || *y == 0)
+        return 0.0;
+    const std::uint64_t cofactor = *x / euclid(*x, *y);
+    if (cofactor > largest_exact_integer / *y)
+        return std::nullopt;
+    return static_cast<double>(cofactor * *y);
 }
 
 std::optional<double> sqr(double x)

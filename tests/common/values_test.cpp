@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -334,6 +335,47 @@ TEST(Mod, RoundsOperandsThenKeepsTheSignOfTheDividend)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " Mod " << c.b);
         expect_identical(values::mod(c.a, c.b), c.expected);
+    }
+}
+
+TEST(WholeNumbers, GcdAndLcmAreExactUpTo2To53)
+{
+    constexpr double two_52 = two_53 / 2;
+    constexpr double fibonacci_77 = 5527939700884757;  // the longest run of Euclid's steps below 2^53
+    constexpr double fibonacci_78 = 8944394323791464;
+    struct Row { double a, b; std::optional<double> gcd, lcm; };
+    const Row cases[] = {
+        {12, 18, 6, 36},
+        {18, 12, 6, 36},
+        {7, 13, 1, 91},
+        {-4, 6, 2, 12},
+        {4, -6, 2, 12},
+        {-4, -6, 2, 12},
+        {5, 5, 5, 5},
+        {0, 0, 0, 0},
+        {0, -5, 5, 0},
+        {-0.0, 3, 3, 0},
+        {1e15, 10, 10, 1e15},
+        {two_53, two_52, two_52, two_53},
+        {-two_53, two_53, two_53, two_53},
+        {two_53 - 1, two_53, 1, {}},
+        {two_52 / 2, 3, 1, 3 * two_52 / 2},
+        {two_52, 3, 1, {}},
+        {1e9, 1e9 + 7, 1, {}},
+        {fibonacci_78, fibonacci_77, 1, {}},
+        {2.5, 5, {}, {}},
+        {5, -0.5, {}, {}},
+        {two_53 + 2, 2, {}, {}},
+        {2, -two_53 - 2, {}, {}},
+        {1e300, 3, {}, {}},
+        {inf, 3, {}, {}},
+        {3, -inf, {}, {}},
+        {nan, 3, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << c.a << ", " << c.b);
+        expect_identical(values::gcd(c.a, c.b), c.gcd);
+        expect_identical(values::lcm(c.a, c.b), c.lcm);
     }
 }
 
