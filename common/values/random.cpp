@@ -1,6 +1,7 @@
 // The runtime's random generator and the draws built on it.
 #include "values/random.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -36,17 +37,21 @@ std::uint32_t hash24(std::uint64_t z)
 }  // namespace
 
 // Each step is its own statement so that no compiler fuses them into a wider-precision multiply-add.
+// The clamps: at the generator's top value, 1 - 2^-24, the single-precision sum rounds up to n + 1
+// when n is a power of two, and a draw of "1 to n" must never give n + 1.
 int Random::draw(int n)
 {
     const float scaled = rnd() * static_cast<float>(n);
     const float shifted = scaled + 1.0f;
-    return whole_part(shifted);
+    const int drawn = whole_part(shifted);
+    return n > 0 ? std::min(drawn, n) : drawn;
 }
 
 int Random::draw_from_zero(int n)
 {
     const float scaled = rnd() * static_cast<float>(n);
-    return whole_part(scaled);
+    const int drawn = whole_part(scaled);
+    return n > 0 ? std::min(drawn, n - 1) : drawn;
 }
 
 float RuntimeRandom::rnd()

@@ -1,6 +1,7 @@
 // Tests for the runtime's random generator and the draws built on it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
 #include "values/random.h"
@@ -60,6 +61,20 @@ TEST(Draw, ComputesInSinglePrecision)
         FixedRandom random(c.r);
         EXPECT_EQ(random.draw(c.n), c.from_one);
         EXPECT_EQ(random.draw_from_zero(c.n), c.from_zero);
+    }
+}
+
+TEST(Draw, StaysWithinRangeAtTheTopValue)
+{
+    constexpr std::uint32_t before_top = 0xC4C4EC;  // the state whose successor is 2^24 - 1
+    RuntimeRandom runtime(before_top);
+    const float top = runtime.rnd();
+    ASSERT_EQ(top, 0.99999994f);
+    FixedRandom random(top);
+    for (const int n : {1, 2, 4, 8, 10, 13, 16, 1024}) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(random.draw(n), n);
+        EXPECT_EQ(random.draw_from_zero(n), n - 1);
     }
 }
 
