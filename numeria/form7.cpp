@@ -55,13 +55,13 @@ std::optional<Form7::Numbers> Form7::read_numbers() const
 template <class Op>
 void Form7::compute(Op op)
 {
+    hide_remainder();
     const auto n = read_numbers();
     const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
     if (!r) {
         ui.message(too_large);
         return;
     }
-    hide_remainder();
     text3.show();
     text3.set_text(cstr(*r));
 }

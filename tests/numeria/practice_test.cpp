@@ -10,6 +10,7 @@ using testing_support::Harness;
 namespace {
 
 const std::string zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
+const std::string too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
 struct PracticeTest : ::testing::Test {
     Harness h{numeria::app_title};
@@ -109,6 +110,33 @@ TEST_F(PracticeTest, ANumberOrResultTooLargeIsRefusedAndNothingChanges)
         EXPECT_EQ(h.boxes[0].title, "numeria");
         EXPECT_EQ(h.text("Text3"), "10");
         EXPECT_FALSE(h.shows("Text4"));
+    }
+}
+
+TEST_F(PracticeTest, AnOperationRefusingTooLargeNumbersHasHiddenTheRemainderLineFirst)
+{
+    struct Row { std::string x, y, button; };
+    const std::vector<Row> table = {
+        {"1e999", "1", "Command1"},
+        {"1", "1e999", "Command2"},
+        {"1e300", "1e300", "Command3"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.x + " " + row.button + " " + row.y);
+        enter("9", "4");
+        h.click("Command4");
+        ASSERT_TRUE(h.shows("Text4"));
+        h.boxes.clear();
+        enter(row.x, row.y);
+        h.click(row.button);
+        ASSERT_EQ(h.boxes.size(), 1u);
+        EXPECT_EQ(h.boxes[0].prompt, too_large);
+        EXPECT_FALSE(h.boxes[0].shows("Text4"));
+        EXPECT_FALSE(h.boxes[0].shows("Label3"));
+        EXPECT_EQ(h.boxes[0].text("Text3"), "2");
+        EXPECT_FALSE(h.shows("Text4"));
+        EXPECT_FALSE(h.shows("Label3"));
+        EXPECT_EQ(h.text("Text3"), "2");
     }
 }
 
