@@ -15,6 +15,9 @@ using values::cstr;
 namespace {
 
 constexpr const char* zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
+// A divisor such as 0.3 is not 0, but the remainder works on whole numbers, where it becomes 0.
+constexpr const char* divisor_rounds_to_zero
+    = "لإيجاد الباقي يجب أن تكون القيمة المطلقة للمقسوم عليه 1 أو أكثر... قم بإعادة الادخال للقيمة الثانية";
 // Numbers or results beyond what a double holds, or too large for an exact remainder.
 constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
@@ -55,13 +58,13 @@ std::optional<Form7::Numbers> Form7::read_numbers() const
 template <class Op>
 void Form7::compute(Op op)
 {
+    hide_remainder();
     const auto n = read_numbers();
     const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
     if (!r) {
         ui.message(too_large);
         return;
     }
-    hide_remainder();
     text3.show();
     text3.set_text(cstr(*r));
 }
@@ -74,9 +77,12 @@ void Form7::command4_click()
 {
     hide_remainder();
     const auto n = read_numbers();
-    if (n && values::round_even(n->y) == 0) {
-        // A divisor such as 0.3 is not 0, but the remainder works on whole numbers and has none.
+    if (n && n->y == 0) {
         ui.message(zero_divisor);
+        return;
+    }
+    if (n && values::round_even(n->y) == 0) {
+        ui.message(divisor_rounds_to_zero);
         return;
     }
     const auto quotient = n ? values::finite(values::fix(n->x / n->y)) : std::nullopt;

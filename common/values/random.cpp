@@ -1,6 +1,7 @@
 // The runtime's random generator and the draws built on it.
 #include "values/random.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -11,12 +12,12 @@ namespace {
 constexpr std::uint64_t multiplier = 1140671485;
 constexpr std::uint64_t increment = 12820163;
 constexpr std::uint32_t state_mask = 0xFFFFFF;
-constexpr float state_range = 16777216.0f; // 2^24
+constexpr float state_range = 16777216.0f;  // 2^24
 
 // Clamped because a whole part outside int's range cannot be converted without undefined behaviour.
 int whole_part(float v)
 {
-    float const below = std::floor(v);
+    const float below = std::floor(v);
     if (below >= 2147483648.0f)
         return 2147483647;
     if (below < -2147483648.0f)
@@ -33,20 +34,24 @@ std::uint32_t hash24(std::uint64_t z)
     return static_cast<std::uint32_t>(z ^ (z >> 24) ^ (z >> 48)) & state_mask;
 }
 
-} // namespace
+}  // namespace
 
 // Each step is its own statement so that no compiler fuses them into a wider-precision multiply-add.
+// The clamps: at the generator's top value, 1 - 2^-24, the single-precision sum rounds up to n + 1
+// when n is a power of two, and a draw of "1 to n" must never give n + 1.
 int Random::draw(int n)
 {
-    float const scaled = rnd() * static_cast<float>(n);
-    float const shifted = scaled + 1.0f;
-    return whole_part(shifted);
+    const float scaled = rnd() * static_cast<float>(n);
+    const float shifted = scaled + 1.0f;
+    const int drawn = whole_part(shifted);
+    return n > 0 ? std::min(drawn, n) : drawn;
 }
 
 int Random::draw_from_zero(int n)
 {
-    float const scaled = rnd() * static_cast<float>(n);
-    return whole_part(scaled);
+    const float scaled = rnd() * static_cast<float>(n);
+    const int drawn = whole_part(scaled);
+    return n > 0 ? std::min(drawn, n - 1) : drawn;
 }
 
 float RuntimeRandom::rnd()
@@ -66,4 +71,4 @@ void RuntimeRandom::mix_in(std::uint64_t clock_reading)
     state_ = (state_ ^ hash24(clock_reading)) & state_mask;
 }
 
-} // namespace values
+}  // namespace values

@@ -30,6 +30,12 @@ double round_even(double x);  // CInt / CLng rounding: halves to even
 // rounds to 0, when either operand is not finite, or beyond 2^53 in magnitude.
 std::optional<double> mod(double a, double b);
 
+// Greatest common divisor and least common multiple of whole numbers, by Euclid's algorithm; both never
+// negative, gcd(0, 0) = 0 and lcm(x, 0) = 0. Empty when an operand is not finite, not whole, or beyond 2^53
+// in magnitude, and (lcm) when the result would lie beyond 2^53, where a double no longer holds it exactly.
+std::optional<double> gcd(double a, double b);
+std::optional<double> lcm(double a, double b);
+
 // Square root; empty for a negative or non-finite argument.
 std::optional<double> sqr(double x);
 

@@ -1,46 +1,44 @@
 // Tests for the runtime's random generator and the draws built on it.
-#include "values/random.h"
-
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
+
+#include "values/random.h"
 
 namespace {
 
 using values::RuntimeRandom;
 
-class fixed_random final : public values::Random {
+class FixedRandom final : public values::Random {
 public:
-    explicit fixed_random(float value)
-        : value_(value)
-    {
-    }
+    explicit FixedRandom(float value) : value_(value) {}
     float rnd() override { return value_; }
-    void randomize() override { }
+    void randomize() override {}
 
 private:
     float value_;
 };
 
-TEST(runtime_random, starts_with_the_runtime_sequence)
+TEST(RuntimeRandom, StartsWithTheRuntimeSequence)
 {
     RuntimeRandom random;
-    for (float const expected : {0.7055475f, 0.5334240f, 0.5795186f, 0.2895625f}) {
+    for (const float expected : {0.7055475f, 0.5334240f, 0.5795186f, 0.2895625f}) {
         EXPECT_NEAR(random.rnd(), expected, 1e-7);
     }
 }
 
-TEST(runtime_random, draws_from_the_initial_state)
+TEST(RuntimeRandom, DrawsFromTheInitialState)
 {
     RuntimeRandom from_one;
-    for (int const expected : {8, 6, 6, 3})
+    for (const int expected : {8, 6, 6, 3})
         EXPECT_EQ(from_one.draw(10), expected);
     RuntimeRandom from_zero;
-    for (int const expected : {9, 6, 7, 3})
+    for (const int expected : {9, 6, 7, 3})
         EXPECT_EQ(from_zero.draw_from_zero(13), expected);
 }
 
-TEST(runtime_random, keeps_the_state_within_24_bits)
+TEST(RuntimeRandom, KeepsTheStateWithin24Bits)
 {
     RuntimeRandom random(0xFFFFFFFF);
     random.rnd();
@@ -49,26 +47,38 @@ TEST(runtime_random, keeps_the_state_within_24_bits)
     EXPECT_LT(random.state(), 1u << 24);
 }
 
-TEST(draw, computes_in_single_precision)
+TEST(Draw, ComputesInSinglePrecision)
 {
-    struct {
-        float r;
-        int n, from_one, from_zero;
-    } const cases[] = {
+    struct Row { float r; int n, from_one, from_zero; };
+    const Row cases[] = {
         {0.0f, 10, 1, 0},
         {0.5f, 10, 6, 5},
         {0.99999994f, 10, 10, 9},
         {0.99999994f, 100000000, 99999992, 99999992},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.r << " * " << c.n);
-        fixed_random random(c.r);
+        FixedRandom random(c.r);
         EXPECT_EQ(random.draw(c.n), c.from_one);
         EXPECT_EQ(random.draw_from_zero(c.n), c.from_zero);
     }
 }
 
-TEST(runtime_random, randomize_varies_draws_within_one_clock_tick)
+TEST(Draw, StaysWithinRangeAtTheTopValue)
+{
+    constexpr std::uint32_t before_top = 0xC4C4EC;  // the state whose successor is 2^24 - 1
+    RuntimeRandom runtime(before_top);
+    const float top = runtime.rnd();
+    ASSERT_EQ(top, 0.99999994f);
+    FixedRandom random(top);
+    for (const int n : {1, 2, 4, 8, 10, 13, 16, 1024}) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(random.draw(n), n);
+        EXPECT_EQ(random.draw_from_zero(n), n - 1);
+    }
+}
+
+TEST(RuntimeRandom, RandomizeVariesDrawsWithinOneClockTick)
 {
     RuntimeRandom random;
     std::set<int> draws;
@@ -83,7 +93,7 @@ TEST(runtime_random, randomize_varies_draws_within_one_clock_tick)
     EXPECT_EQ(values.size(), 10u);
 }
 
-TEST(runtime_random, mixing_the_same_clock_reading_still_varies_the_values)
+TEST(RuntimeRandom, MixingTheSameClockReadingStillVariesTheValues)
 {
     RuntimeRandom random;
     std::set<float> values;
@@ -94,7 +104,7 @@ TEST(runtime_random, mixing_the_same_clock_reading_still_varies_the_values)
     EXPECT_EQ(values.size(), 10u);
 }
 
-TEST(runtime_random, readings_a_nanosecond_apart_give_different_states)
+TEST(RuntimeRandom, ReadingsANanosecondApartGiveDifferentStates)
 {
     RuntimeRandom first;
     RuntimeRandom second;
@@ -103,4 +113,4 @@ TEST(runtime_random, readings_a_nanosecond_apart_give_different_states)
     EXPECT_NE(first.state(), second.state());
 }
 
-} // namespace
+}  // namespace

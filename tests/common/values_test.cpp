@@ -1,14 +1,15 @@
 // Tests for reading, writing and rounding numbers.
-#include "values/values.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <numbers>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "values/values.h"
 
 namespace {
 
@@ -25,12 +26,12 @@ constexpr double tiniest = std::numeric_limits<double>::denorm_min();
 constexpr double two_53 = 9007199254740992.0;
 constexpr double two_52_plus_1 = 4503599627370497.0;
 
-struct read_case {
+struct ReadCase {
     std::string_view text;
     std::optional<double> expected;
 };
 
-struct write_case {
+struct WriteCase {
     double x;
     std::string_view expected;
 };
@@ -45,9 +46,9 @@ void expect_identical(std::optional<double> actual, std::optional<double> expect
     EXPECT_EQ(std::signbit(*actual), std::signbit(*expected));
 }
 
-TEST(val, reads_the_number_at_the_start_of_the_text)
+TEST(Val, ReadsTheNumberAtTheStartOfTheText)
 {
-    read_case const cases[] = {
+    const ReadCase cases[] = {
         {"12abc", 12},
         {"  -3.5e2x", -350},
         {"1 2", 12},
@@ -86,16 +87,16 @@ TEST(val, reads_the_number_at_the_start_of_the_text)
         {"123456789012345678901234567890e-20", 1234567890.1234567890},
         {"1234567890123456789012345678901234567890", 1234567890123456789012345678901234567890.0},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         expect_identical(val(c.text), c.expected);
         expect_identical(val_checked(c.text), c.expected);
     }
 }
 
-TEST(val, reads_hexadecimal_and_octal_as_signed_16_or_32_bit_words)
+TEST(Val, ReadsHexadecimalAndOctalAsSigned16Or32BitWords)
 {
-    read_case const cases[] = {
+    const ReadCase cases[] = {
         {"&H1F", 31},
         {"&h1f", 31},
         {"&o17", 15},
@@ -118,16 +119,16 @@ TEST(val, reads_hexadecimal_and_octal_as_signed_16_or_32_bit_words)
         {"&H 1F", 31},
         {"&H\xD9\xA1\xD9\xA0", 16},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         expect_identical(val(c.text), c.expected);
     }
 }
 
-TEST(val, reads_a_number_beyond_the_double_range_as_zero)
+TEST(Val, ReadsANumberBeyondTheDoubleRangeAsZero)
 {
-    std::string const huge = "1" + std::string(9999, '0');
-    std::string_view const texts[] = {
+    const std::string huge = "1" + std::string(9999, '0');
+    const std::string_view texts[] = {
         "1e999",
         "-1e999",
         "1.8e308",
@@ -137,16 +138,16 @@ TEST(val, reads_a_number_beyond_the_double_range_as_zero)
         "&H10000000000000000",
         huge,
     };
-    for (std::string_view const text : texts) {
+    for (const std::string_view text : texts) {
         SCOPED_TRACE(text);
         expect_identical(val(text), 0);
         EXPECT_FALSE(val_checked(text));
     }
 }
 
-TEST(val, rounds_long_digit_strings_correctly)
+TEST(Val, RoundsLongDigitStringsCorrectly)
 {
-    std::string const midpoint = "9007199254740993";
+    const std::string midpoint = "9007199254740993";
     EXPECT_EQ(val(midpoint), two_53);
     EXPECT_EQ(val(midpoint + "." + std::string(9990, '0') + "1"), two_53 + 2);
     EXPECT_EQ(val("0." + std::string(10000, '3')), 1.0 / 3);
@@ -154,9 +155,9 @@ TEST(val, rounds_long_digit_strings_correctly)
     EXPECT_EQ(val("0." + std::string(399, '0') + "1e400"), 1);
 }
 
-TEST(strict, accepts_only_a_text_that_is_one_number)
+TEST(Strict, AcceptsOnlyATextThatIsOneNumber)
 {
-    read_case const cases[] = {
+    const ReadCase cases[] = {
         {"12abc", {}},
         {" 4 ", 4},
         {"\t-2.5\n", -2.5},
@@ -187,15 +188,15 @@ TEST(strict, accepts_only_a_text_that_is_one_number)
         {"&H100000000", {}},
         {"0x10", {}},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         expect_identical(strict(c.text), c.expected);
     }
 }
 
-TEST(cstr, writes_numbers_as_the_runtime_did)
+TEST(CStr, WritesNumbersAsTheRuntimeDid)
 {
-    write_case const cases[] = {
+    const WriteCase cases[] = {
         {7.0 / 3, "2.33333333333333"},
         {2 / 3.0, "0.666666666666667"},
         {0.1 + 0.2, "0.3"},
@@ -227,27 +228,27 @@ TEST(cstr, writes_numbers_as_the_runtime_did)
         {-inf, "Overflow"},
         {nan, "Overflow"},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(cstr(c.x), c.expected);
     }
 }
 
-TEST(cstr, reads_back_to_the_same_text)
+TEST(CStr, ReadsBackToTheSameText)
 {
-    double const numbers[] = {std::numbers::pi, -1.0 / 3, 0.1 + 0.2, 123456.789, 1e15, -2.5e20, 1e-5, 6.02214076e23,
+    const double numbers[] = {std::numbers::pi, -1.0 / 3, 0.1 + 0.2, 123456.789, 1e15, -2.5e20, 1e-5, 6.02214076e23,
         max, -max, tiniest, 2.2250738585072014e-308, two_52_plus_1};
-    for (double const x : numbers) {
-        std::string const text = cstr(x);
+    for (const double x : numbers) {
+        const std::string text = cstr(x);
         SCOPED_TRACE(text);
         EXPECT_EQ(cstr(val(text)), text);
         expect_identical(strict(text), val(text));
     }
 }
 
-TEST(format00, writes_two_decimals_rounding_halves_away_from_zero)
+TEST(Format00, WritesTwoDecimalsRoundingHalvesAwayFromZero)
 {
-    write_case const cases[] = {
+    const WriteCase cases[] = {
         {std::sqrt(13.0), "3.61"},
         {-3, "-3.00"},
         {0, "0.00"},
@@ -271,17 +272,16 @@ TEST(format00, writes_two_decimals_rounding_halves_away_from_zero)
         {inf, "Overflow"},
         {nan, "Overflow"},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(format00(c.x), c.expected);
     }
 }
 
-TEST(rounding, int_fix_and_round_even)
+TEST(Rounding, IntFixAndRoundEven)
 {
-    struct {
-        double x, floor, truncated, even;
-    } const cases[] = {
+    struct Row { double x, floor, truncated, even; };
+    const Row cases[] = {
         {-2.5, -3, -2, -2},
         {2.5, 2, 2, 2},
         {3.5, 3, 3, 4},
@@ -296,7 +296,7 @@ TEST(rounding, int_fix_and_round_even)
         {2.5000000000000004, 2, 2, 3},
         {two_52_plus_1, two_52_plus_1, two_52_plus_1, two_52_plus_1},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
         expect_identical(values::int_(c.x), c.floor);
         expect_identical(values::fix(c.x), c.truncated);
@@ -304,12 +304,10 @@ TEST(rounding, int_fix_and_round_even)
     }
 }
 
-TEST(mod, rounds_operands_then_keeps_the_sign_of_the_dividend)
+TEST(Mod, RoundsOperandsThenKeepsTheSignOfTheDividend)
 {
-    struct {
-        double a, b;
-        std::optional<double> expected;
-    } const cases[] = {
+    struct Row { double a, b; std::optional<double> expected; };
+    const Row cases[] = {
         {-7, 2, -1},
         {7, -2, 1},
         {2.5, 2, 0},
@@ -334,18 +332,57 @@ TEST(mod, rounds_operands_then_keeps_the_sign_of_the_dividend)
         {nan, 3, {}},
         {3, nan, {}},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " Mod " << c.b);
         expect_identical(values::mod(c.a, c.b), c.expected);
     }
 }
 
-TEST(checked_arithmetic, sqr_and_finite_reject_what_is_not_a_real_number)
+TEST(WholeNumbers, GcdAndLcmAreExactUpTo2To53)
 {
-    struct {
-        double x;
-        std::optional<double> root, kept;
-    } const cases[] = {
+    constexpr double two_52 = two_53 / 2;
+    constexpr double fibonacci_77 = 5527939700884757;  // the longest run of Euclid's steps below 2^53
+    constexpr double fibonacci_78 = 8944394323791464;
+    struct Row { double a, b; std::optional<double> gcd, lcm; };
+    const Row cases[] = {
+        {12, 18, 6, 36},
+        {18, 12, 6, 36},
+        {7, 13, 1, 91},
+        {-4, 6, 2, 12},
+        {4, -6, 2, 12},
+        {-4, -6, 2, 12},
+        {5, 5, 5, 5},
+        {0, 0, 0, 0},
+        {0, -5, 5, 0},
+        {-0.0, 3, 3, 0},
+        {1e15, 10, 10, 1e15},
+        {two_53, two_52, two_52, two_53},
+        {-two_53, two_53, two_53, two_53},
+        {two_53 - 1, two_53, 1, {}},
+        {two_52 / 2, 3, 1, 3 * two_52 / 2},
+        {two_52, 3, 1, {}},
+        {1e9, 1e9 + 7, 1, {}},
+        {fibonacci_78, fibonacci_77, 1, {}},
+        {2.5, 5, {}, {}},
+        {5, -0.5, {}, {}},
+        {two_53 + 2, 2, {}, {}},
+        {2, -two_53 - 2, {}, {}},
+        {1e300, 3, {}, {}},
+        {inf, 3, {}, {}},
+        {3, -inf, {}, {}},
+        {nan, 3, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << c.a << ", " << c.b);
+        expect_identical(values::gcd(c.a, c.b), c.gcd);
+        expect_identical(values::lcm(c.a, c.b), c.lcm);
+    }
+}
+
+TEST(CheckedArithmetic, SqrAndFiniteRejectWhatIsNotARealNumber)
+{
+    struct Row { double x; std::optional<double> root, kept; };
+    const Row cases[] = {
         {4, 2, 4},
         {0, 0, 0},
         {-0.0, 0, 0},
@@ -354,11 +391,11 @@ TEST(checked_arithmetic, sqr_and_finite_reject_what_is_not_a_real_number)
         {-inf, {}, {}},
         {nan, {}, {}},
     };
-    for (auto const& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
         expect_identical(values::sqr(c.x), c.root);
         expect_identical(values::finite(c.x), c.kept);
     }
 }
 
-} // namespace
+}  // namespace

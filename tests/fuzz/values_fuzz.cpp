@@ -1,6 +1,4 @@
 // Fuzz target: reading and writing numbers never yields inf, nan or -0, and written numbers read back.
-#include "values/values.h"
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "values/values.h"
 
 namespace {
 
@@ -36,25 +36,25 @@ void check_written(double x)
 {
     if (!std::isfinite(x))
         return;
-    std::string const text = values::cstr(x);
+    const std::string text = values::cstr(x);
     require(!looks_non_finite(text) && text != "-0");
     require(values::cstr(values::val(text)) == text);
-    std::optional<double> const whole = values::strict(text);
+    const std::optional<double> whole = values::strict(text);
     require(whole && *whole == values::val(text));
 
-    std::string const money = values::format00(x);
+    const std::string money = values::format00(x);
     require(!looks_non_finite(money) && money != "-0.00");
     require(money.size() >= 4 && money[money.size() - 3] == '.');
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::string_view const text(reinterpret_cast<char const*>(data), size);
-    double const lenient = values::val(text);
-    std::optional<double> const checked = values::val_checked(text);
-    std::optional<double> const whole = values::strict(text);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const double lenient = values::val(text);
+    const std::optional<double> checked = values::val_checked(text);
+    const std::optional<double> whole = values::strict(text);
     require_plain_number(lenient);
     require_plain_number(checked);
     require_plain_number(whole);

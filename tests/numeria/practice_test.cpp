@@ -10,6 +10,9 @@ using testing_support::Harness;
 namespace {
 
 const std::string zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
+const std::string too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
+const std::string divisor_rounds_to_zero
+    = "لإيجاد الباقي يجب أن تكون القيمة المطلقة للمقسوم عليه 1 أو أكثر... قم بإعادة الادخال للقيمة الثانية";
 
 struct PracticeTest : ::testing::Test {
     Harness h{numeria::app_title};
@@ -67,18 +70,32 @@ TEST_F(PracticeTest, OperationsOnThePupilsNumbers)
 
 TEST_F(PracticeTest, ADivisorThatIsOrRoundsToZeroIsRefusedAndTheQuotientStays)
 {
-    enter("7", "2");
-    h.click("Command4");
-    for (const std::string divisor : {"0", "", "abc", "0.3", "0.5", "-0.5"}) {
-        SCOPED_TRACE(divisor);
+    struct Row { std::string divisor, prompt; };
+    const std::vector<Row> table = {
+        {"0", zero_divisor},
+        {"", zero_divisor},
+        {"abc", zero_divisor},
+        {"-0", zero_divisor},
+        {"0.3", divisor_rounds_to_zero},
+        {"0.5", divisor_rounds_to_zero},
+        {"-0.5", divisor_rounds_to_zero},
+        {"0.0001", divisor_rounds_to_zero},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.divisor);
+        enter("7", "2");
+        h.click("Command4");
         h.boxes.clear();
-        h.type("Text2", divisor);
+        h.type("Text2", row.divisor);
         h.click("Command4");
         ASSERT_EQ(h.boxes.size(), 1u);
-        EXPECT_EQ(h.boxes[0].prompt, zero_divisor);
+        EXPECT_EQ(h.boxes[0].prompt, row.prompt);
         EXPECT_EQ(h.boxes[0].title, "numeria");
+        EXPECT_FALSE(h.boxes[0].shows("Text4"));
+        EXPECT_FALSE(h.boxes[0].shows("Label3"));
         EXPECT_EQ(h.text("Text3"), "3");
         EXPECT_FALSE(h.shows("Text4"));
+        EXPECT_FALSE(h.shows("Label3"));
     }
     h.boxes.clear();
     h.type("Text2", "0.6");  // rounds to 1 for the remainder
@@ -109,6 +126,33 @@ TEST_F(PracticeTest, ANumberOrResultTooLargeIsRefusedAndNothingChanges)
         EXPECT_EQ(h.boxes[0].title, "numeria");
         EXPECT_EQ(h.text("Text3"), "10");
         EXPECT_FALSE(h.shows("Text4"));
+    }
+}
+
+TEST_F(PracticeTest, AnOperationRefusingTooLargeNumbersHasHiddenTheRemainderLineFirst)
+{
+    struct Row { std::string x, y, button; };
+    const std::vector<Row> table = {
+        {"1e999", "1", "Command1"},
+        {"1", "1e999", "Command2"},
+        {"1e300", "1e300", "Command3"},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.x + " " + row.button + " " + row.y);
+        enter("9", "4");
+        h.click("Command4");
+        ASSERT_TRUE(h.shows("Text4"));
+        h.boxes.clear();
+        enter(row.x, row.y);
+        h.click(row.button);
+        ASSERT_EQ(h.boxes.size(), 1u);
+        EXPECT_EQ(h.boxes[0].prompt, too_large);
+        EXPECT_FALSE(h.boxes[0].shows("Text4"));
+        EXPECT_FALSE(h.boxes[0].shows("Label3"));
+        EXPECT_EQ(h.boxes[0].text("Text3"), "2");
+        EXPECT_FALSE(h.shows("Text4"));
+        EXPECT_FALSE(h.shows("Label3"));
+        EXPECT_EQ(h.text("Text3"), "2");
     }
 }
 
