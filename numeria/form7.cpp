@@ -17,7 +17,7 @@ namespace {
 constexpr const char* zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
 // A divisor such as 0.3 is not 0, but the remainder works on whole numbers, where it becomes 0.
 constexpr const char* divisor_rounds_to_zero
-    = "لإيجاد الباقي يجب أن تكون القيمة المطلقة للمقسوم عليه 1 أو أكثر... قم بإعادة الادخال للقيمة الثانية";
+    = "لإيجاد الباقي يقرب المقسوم عليه إلى أقرب عدد صحيح، وهنا يصبح صفرا... قم بإعادة الادخال للقيمة الثانية";
 // Numbers or results beyond what a double holds, or too large for an exact remainder.
 constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 

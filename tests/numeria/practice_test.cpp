@@ -12,7 +12,7 @@ namespace {
 const std::string zero_divisor = "لا يجوز القسمة على صفر... قم بإعادة الادخال للقيمة الثانية";
 const std::string too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 const std::string divisor_rounds_to_zero
-    = "لإيجاد الباقي يجب أن تكون القيمة المطلقة للمقسوم عليه 1 أو أكثر... قم بإعادة الادخال للقيمة الثانية";
+    = "لإيجاد الباقي يقرب المقسوم عليه إلى أقرب عدد صحيح، وهنا يصبح صفرا... قم بإعادة الادخال للقيمة الثانية";
 
 struct PracticeTest : ::testing::Test {
     Harness h{numeria::app_title};
