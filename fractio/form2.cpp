@@ -6,8 +6,13 @@
 namespace fractio {
 
 Form2::Form2(Services& s)
-    : Screen(s, {.name = "Form2", .caption = app_title, .back = back_colour, .width = 6585, .height = 4005,
-                 .start = StartUp::System})
+    : Screen(s,
+             {.name = "Form2",
+              .caption = app_title,
+              .back = back_colour,
+              .width = 6585,
+              .height = 4005,
+              .start = StartUp::System})
 {
 }
 

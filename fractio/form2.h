@@ -11,6 +11,7 @@ struct Form2 final : Screen {
     explicit Form2(Services& s);
 
     static constexpr Colour red = 0x000000FF, blue = 0x00FF0000;
+    // clang-format off
     //                                                  left   top  width height
     Label  label1   = label("Label1")      .at( 120,  120, 6135, 1215).caption("مجموعة برامج الدرفاني")
                                             .font({"Led Italic Font", 24}).fore(0x00008000).centred();
@@ -25,6 +26,7 @@ struct Form2 final : Screen {
     Button command1 = button("Command1")   .at( 120, 3480,  975,  375).caption("بداية");
     Button command2 = button("Command2")   .at(5520, 3480,  855,  375).caption("خروج")
                                             .on_click([this] { command2_click(); });
+    // clang-format on
 
     void command2_click();
 };

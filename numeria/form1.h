@@ -9,6 +9,7 @@ using namespace model;
 
 struct Form1 final : Screen {
     explicit Form1(Services& s);
+    // clang-format off
     //                                                                  left   top  width height
     Label  label1   = label("Label1")    .at( 120,    0, 4095,  615).caption("برنامج نوميريا في مـــــــادة الرياضيات")
                                           .font(sans(13.5, Weight::Bold)).centred().fore(0x000000FF).back(0x00FFFFC0);
@@ -29,6 +30,7 @@ struct Form1 final : Screen {
                                           .tab(4).on_click([this] { command5_click(); });
     Button command4 = button("Command4") .at(2880, 5280, 1095,  375).caption("الخروج")
                                           .tab(3).on_click([this] { command4_click(); });
+    // clang-format on
 
     void command1_click();
     void command2_click();

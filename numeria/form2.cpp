@@ -14,7 +14,12 @@ using values::cstr;
 using values::val;
 
 Form2::Form2(Services& s)
-    : Screen(s, {.name = "Form2", .caption = spaces(40) + "العمليات الاساسية الأربع", .back = pale, .width = 5625, .height = 6090})
+    : Screen(s,
+             {.name = "Form2",
+              .caption = spaces(40) + "العمليات الاساسية الأربع",
+              .back = pale,
+              .width = 5625,
+              .height = 6090})
 {
 }
 
@@ -78,7 +83,8 @@ void Form2::command4_click()
     text2.set_text("+");
     ui.message("نقوم بتغيير إشارته", cstr(b));
     text3.set_text(cstr(b * -1));
-    ui.message("نقوم بنفس الخطوات السابقة في الجمع... اذا تشابهت الإشارة نجمع، وفي حالة الإختلاف.. نطرح ونأخذ إشارة الاكبر");
+    ui.message(
+        "نقوم بنفس الخطوات السابقة في الجمع... اذا تشابهت الإشارة نجمع، وفي حالة الإختلاف.. نطرح ونأخذ إشارة الاكبر");
     write_sum();
 }
 

@@ -14,6 +14,7 @@ struct Form2 final : Screen {
 
     static constexpr Colour pale = 0x00FFFFC0, board = 0x00FFFF80, rule_ink = 0x00C000C0;
 
+    // clang-format off
     //                                                       left   top  width height
     Frame  frame1   = frame("Frame1")          .at( 120,    0, 5415, 5535).font(sans(8.25, Weight::Bold))
                                                 .back(pale).fore(0x000000FF).rtl()
@@ -50,6 +51,7 @@ struct Form2 final : Screen {
     TextBox text5   = cell(display("Text5"))   .at( 480, 1080,  735,  375).hidden().named("الباقي");
     Button command5 = button("Command5")       .at(3240, 5640, 1215,  375).caption("جرب بنفسك").rtl().on_click([this] { command5_click(); });
     Button command1 = button("Command1")       .at(1320, 5640,  975,  375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
+    // clang-format on
 
     void command2_click();
     void command3_click();

@@ -6,7 +6,8 @@
 namespace numeria {
 
 Form5::Form5(Services& s)
-    : Screen(s, {.name = "Form5", .caption = spaces(41) + "عن البرنامج", .back = 0x00FFFFC0, .width = 4680, .height = 5190})
+    : Screen(
+        s, {.name = "Form5", .caption = spaces(41) + "عن البرنامج", .back = 0x00FFFFC0, .width = 4680, .height = 5190})
 {
 }
 

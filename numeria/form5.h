@@ -13,9 +13,13 @@ struct Form5 final : Screen {
     explicit Form5(Services& s);
 
     static constexpr Colour credits = 0x00FFFF80, blurb = 0x00C0FFC0;
-    static Font koufi(double size, Slant slant = Slant::Upright) { return {"Monotype Koufi", size, Weight::Bold, slant}; }
+    static Font koufi(double size, Slant slant = Slant::Upright)
+    {
+        return {"Monotype Koufi", size, Weight::Bold, slant};
+    }
     Label credit(int index) { return label("Label1", index).centred().rtl(); }
 
+    // clang-format off
     //                                                  left   top  width height
     Label  label1_4 = credit(4)        .at(1560,  120, 1455,  255).caption("الجمهورية")
                                         .font(sans(9.75)).fore(0x000000C0).back(0x00FFFFC0);
@@ -39,6 +43,7 @@ struct Form5 final : Screen {
                                         .fore(0x00C00000).back(blurb);
     Button command1 = button("Command1").at(1800, 4680,  975,  375).caption("الرجوع").tab(0)
                                         .on_click([this] { command1_click(); });
+    // clang-format on
 
     void command1_click();
 };

@@ -5,7 +5,15 @@
 
 namespace numeria {
 
-Form6::Form6(Services& s) : Screen(s, {.name = "Form6", .caption = spaces(63) + "تدريبـــــــــــــــــــــــات", .back = 0x00FFFF80, .width = 6975, .height = 6555}) {}
+Form6::Form6(Services& s)
+    : Screen(s,
+             {.name = "Form6",
+              .caption = spaces(63) + "تدريبـــــــــــــــــــــــات",
+              .back = 0x00FFFF80,
+              .width = 6975,
+              .height = 6555})
+{
+}
 
 void Form6::command1_click()
 {

@@ -9,7 +9,8 @@ using namespace model;
 
 struct Form6 final : Screen {
     explicit Form6(Services& s);
-    Button command1 = button("Command1").at(4560, 6120, 1095, 375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
+    Button command1
+        = button("Command1").at(4560, 6120, 1095, 375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
 
     void command1_click();
 };

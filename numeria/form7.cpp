@@ -24,14 +24,15 @@ constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإ
 }  // namespace
 
 Form7::Form7(Services& s)
-    : Screen(s, {.name = "Form7",
-                 .caption = spaces(22) + "جرب العمليات الاساسية",
-                 .back = 0x00FFFF00,
-                 .width = 4680,
-                 .height = 4230,
-                 .start = StartUp::Manual,
-                 .left = 3735,
-                 .top = 1815})
+    : Screen(s,
+             {.name = "Form7",
+              .caption = spaces(22) + "جرب العمليات الاساسية",
+              .back = 0x00FFFF00,
+              .width = 4680,
+              .height = 4230,
+              .start = StartUp::Manual,
+              .left = 3735,
+              .top = 1815})
 {
 }
 

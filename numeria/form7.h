@@ -18,6 +18,7 @@ struct Form7 final : Screen {
         return button(name).at(3120, top, 495, 375).caption(sign).font(sans(13.5, Weight::Bold)).named(spoken);
     }
 
+    // clang-format off
     //                                                       left   top  width height
     Label   label2   = label("Label2")           .at( 120,  120, 4335,  975)
                        .caption("قم بإدخال قيمتين بإستخدام لوحة المفاتيح... داخل المربعين ... ومن ثم اضغط على العملية التي تريد إجرائها...... يمكنك تغيير الارقام....")
@@ -40,6 +41,7 @@ struct Form7 final : Screen {
     TextBox text4    = editable_display("Text4") .at( 960, 2760,  615,  495).font(sans(9.75, Weight::Bold)).centred().back(result)
                        .named("الباقي");
     Button  command5 = button("Command5")        .at(1560, 3600, 1215,  375).caption("الرجوع").on_click([this] { command5_click(); });
+    // clang-format on
 
     void load() override;
     void command1_click();
@@ -54,7 +56,8 @@ private:
     };
     // Both boxes read leniently; empty when either holds a number beyond the double range.
     std::optional<Numbers> read_numbers() const;
-    template <class Op> void compute(Op op);
+    template <class Op>
+    void compute(Op op);
     void hide_remainder();
 };
 

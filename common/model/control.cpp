@@ -20,26 +20,17 @@ const char* kind_name(Kind kind)
     return "control";
 }
 
-std::string Control::designer_name() const
-{
-    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
-}
+std::string Control::designer_name() const { return index < 0 ? name : name + "(" + std::to_string(index) + ")"; }
 
-bool Control::shown() const
-{
-    return visible && (container == nullptr || container->shown());
-}
+bool Control::shown() const { return visible && (container == nullptr || container->shown()); }
 
 bool Control::focusable() const
 {
     switch (kind) {
     case Kind::Button:
-    case Kind::Option:
-        return true;
-    case Kind::TextBox:
-        return role == BoxRole::Input;
-    default:
-        return false;
+    case Kind::Option: return true;
+    case Kind::TextBox: return role == BoxRole::Input;
+    default: return false;
     }
 }
 

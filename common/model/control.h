@@ -38,20 +38,20 @@ inline Font sans(double size, Weight w = Weight::Regular) { return {"MS Sans Ser
 struct Control {
     Kind kind;
     std::string name;
-    int index = -1;            // member of a control array when >= 0
+    int index = -1;                      // member of a control array when >= 0
     const Control* container = nullptr;  // the Frame it lies in, or none
-    int order = 0;             // position in the screen's declaration
+    int order = 0;                       // position in the screen's declaration
     Screen* screen = nullptr;
 
-    int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
+    int left = 0, top = 0, width = 0, height = 0;          // twips, relative to the container
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, border_width = 1;  // lines only
 
-    std::string text;          // Caption or Text
+    std::string text;  // Caption or Text
     bool visible = true;
     bool enabled = true;
-    bool value = false;        // option buttons
+    bool value = false;  // option buttons
     bool right_to_left = false;
-    bool border = false;       // labels: a single line around the caption
+    bool border = false;  // labels: a single line around the caption
     std::optional<int> tab_index;
     Align align = Align::Left;
     std::optional<Colour> back, fore, fill;
@@ -59,20 +59,21 @@ struct Control {
     BoxRole role = BoxRole::Display;
     bool is_default = false, is_cancel = false;
     ShapeKind shape = ShapeKind::Rectangle;
-    std::string picture;       // name of a picture in the program's art
+    std::string picture;  // name of a picture in the program's art
     // What a screen reader says for the control when its text alone would not do: an operator
     // button's operation, what goes into a box, the rule a repeated "مثال" belongs to.
     std::string accessible_name, accessible_description;
     std::function<void()> on_click;
 
     std::string designer_name() const;
-    bool shown() const;        // own Visible and every container's
-    bool focusable() const;    // reachable with the Tab key
+    bool shown() const;      // own Visible and every container's
+    bool focusable() const;  // reachable with the Tab key
     bool locked() const { return kind == Kind::TextBox && role == BoxRole::Display; }
     // The font the control is drawn in: its own, else its Frame's, else the screen font.
     Font effective_font() const;
 };
 
+// clang-format off
 // Typed handle over a control. The designer-table setters return the handle, so a screen
 // declares each control in one chained row; the run-time accessors read and write the control.
 template <class Self>
@@ -182,6 +183,8 @@ public:
     using Handle::Handle;
     Image picture(std::string name) { c_->picture = std::move(name); return *this; }
 };
+
+// clang-format on
 
 void place_in(Control& child, const Frame& frame);
 

@@ -6,10 +6,7 @@
 
 namespace model {
 
-void Services::message(std::string_view prompt)
-{
-    message(prompt, app_title());
-}
+void Services::message(std::string_view prompt) { message(prompt, app_title()); }
 
 Screen::Screen(Services& services, ScreenDesign design) : ui(services), design_(std::move(design)) {}
 
@@ -58,8 +55,8 @@ void Screen::finish_declarations()
 {
     for (auto [child, frame] : placements_) {
         Control& container = frame->control();
-        const bool ours = std::any_of(controls_.begin(), controls_.end(),
-                                      [&](const Control& c) { return &c == &container; });
+        const bool ours
+            = std::any_of(controls_.begin(), controls_.end(), [&](const Control& c) { return &c == &container; });
         if (!ours || container.kind != Kind::Frame || container.order >= child->order)
             throw std::logic_error(design_.name + ": " + child->designer_name() + " is placed in "
                                    + (ours ? container.designer_name() : "a control of another screen")

@@ -17,13 +17,13 @@ enum class StartUp { Manual = 0, Centred = 2, System = 3 };
 
 struct ScreenDesign {
     std::string name;
-    std::string caption;       // kept exactly, leading spaces and all
+    std::string caption;  // kept exactly, leading spaces and all
     Colour back = system_colour(15);
     std::optional<Colour> fore;
-    int width = 0, height = 0; // client area, twips
+    int width = 0, height = 0;  // client area, twips
     StartUp start = StartUp::Centred;
-    int left = 0, top = 0;     // client area on the desktop when the start-up is manual
-    std::string icon;          // name of an icon in the program's art
+    int left = 0, top = 0;  // client area on the desktop when the start-up is manual
+    std::string icon;       // name of an icon in the program's art
 };
 
 // `count` spaces, for window captions that were padded to sit further from the right edge.

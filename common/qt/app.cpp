@@ -6,8 +6,8 @@
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStyleOption>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 
 #include "qt/convert.h"
@@ -38,11 +38,11 @@ public:
         if (element == PE_FrameFocusRect)
             return;  // the ring below replaces the dotted rectangle
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        const bool ringed = element == PE_PanelButtonCommand || element == PE_PanelLineEdit
-                            || element == PE_IndicatorRadioButton;
+        const bool ringed
+            = element == PE_PanelButtonCommand || element == PE_PanelLineEdit || element == PE_IndicatorRadioButton;
         if (ringed && (option->state & State_HasFocus) && (option->state & State_Enabled))
-            draw_focus_ring(painter, element == PE_IndicatorRadioButton && widget != nullptr ? widget->rect()
-                                                                                             : option->rect);
+            draw_focus_ring(painter,
+                            element == PE_IndicatorRadioButton && widget != nullptr ? widget->rect() : option->rect);
     }
 
     static void draw_focus_ring(QPainter* painter, QRect area)
@@ -86,8 +86,8 @@ void set_up_application(QApplication& app)
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(decoration_factory);
-    for (const char* name : {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi",
-                             "Led Italic Font"})
+    for (const char* name :
+         {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi", "Led Italic Font"})
         QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));
     QApplication::setFont(to_font(model::Font{}));
     auto* translator = new QTranslator(&app);
@@ -123,10 +123,7 @@ void Shell::attach(model::Program& program)
     program.set_observer(this);
 }
 
-int Shell::run()
-{
-    return ended_ ? 0 : QApplication::exec();
-}
+int Shell::run() { return ended_ ? 0 : QApplication::exec(); }
 
 ScreenView* Shell::view_of(const model::Screen& screen) const
 {

@@ -7,10 +7,7 @@
 
 namespace qtview {
 
-int to_px(int twips, qreal dpi)
-{
-    return qRound(twips * dpi / 1440.0);
-}
+int to_px(int twips, qreal dpi) { return qRound(twips * dpi / 1440.0); }
 
 QRect to_rect(int left, int top, int width, int height, qreal dpi)
 {

@@ -90,10 +90,7 @@ QWidget* make_image(const Control& c, QWidget* parent)
 }
 
 // Lightweight controls are painted on their container, beneath the windowed ones.
-bool windowed(Kind k)
-{
-    return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Frame;
-}
+bool windowed(Kind k) { return k == Kind::TextBox || k == Kind::Button || k == Kind::Option || k == Kind::Frame; }
 
 }  // namespace
 

@@ -22,9 +22,9 @@ public:
     ScreenView(model::Screen& screen, model::Program& program, std::function<void()> after_event);
 
     void sync();
-    void place();        // size and position on the desktop from the designer values
+    void place();  // size and position on the desktop from the designer values
     void focus_first();
-    void detach();       // the screen has been unloaded; its model is about to go
+    void detach();  // the screen has been unloaded; its model is about to go
 
     QWidget* widget_of(const model::Control& control) const;
     const model::Control* control_of(const QWidget* widget) const;

@@ -31,9 +31,9 @@ QString fitted(const QString& text, const QFontMetrics& metrics, int width, bool
 
 bool is_number(const QString& text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[-+]?[0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}.,\\x{066B}]*[0-9\\x{0660}-\\x{0669}\\x{06F0}-"
-                       "\\x{06F9}]([.,\\x{066B}][0-9]*)?([EeDd][-+]?[0-9]+)?\\s*$"));
+    static const QRegularExpression number(QStringLiteral(
+        "^\\s*[-+]?[0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}.,\\x{066B}]*[0-9\\x{0660}-\\x{0669}\\x{06F0}-"
+        "\\x{06F9}]([.,\\x{066B}][0-9]*)?([EeDd][-+]?[0-9]+)?\\s*$"));
     return number.match(text).hasMatch();
 }
 
@@ -113,10 +113,7 @@ void WrapButton::paintEvent(QPaintEvent*)
     p.drawText(area, draw_flags(look, shown, Qt::AlignVCenter) | Qt::TextWordWrap, shown);
 }
 
-QString TextLabel::shown_text() const
-{
-    return fitted(text(), fontMetrics(), contentsRect().width() - 2, true);
-}
+QString TextLabel::shown_text() const { return fitted(text(), fontMetrics(), contentsRect().width() - 2, true); }
 
 void TextLabel::paintEvent(QPaintEvent*)
 {
@@ -127,10 +124,7 @@ void TextLabel::paintEvent(QPaintEvent*)
     p.drawText(contentsRect().adjusted(1, 0, -1, 0), draw_flags(look, shown, Qt::AlignTop) | Qt::TextWordWrap, shown);
 }
 
-QString BoxWidget::shown_text() const
-{
-    return fitted(text(), fontMetrics(), width() - 4, false);
-}
+QString BoxWidget::shown_text() const { return fitted(text(), fontMetrics(), width() - 4, false); }
 
 void BoxWidget::paintEvent(QPaintEvent* event)
 {

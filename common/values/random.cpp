@@ -66,9 +66,6 @@ void RuntimeRandom::randomize()
 }
 
 // XORed in rather than replacing the state, so repeated calls within one clock tick still move it.
-void RuntimeRandom::mix_in(std::uint64_t clock_reading)
-{
-    state_ = (state_ ^ hash24(clock_reading)) & state_mask;
-}
+void RuntimeRandom::mix_in(std::uint64_t clock_reading) { state_ = (state_ ^ hash24(clock_reading)) & state_mask; }
 
 }  // namespace values

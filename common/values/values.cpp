@@ -22,20 +22,11 @@ constexpr std::uint64_t largest_exact_integer = std::uint64_t{1} << 53;
 // Saturating keeps the exponent arithmetic in range; any exponent this large over- or underflows anyway.
 constexpr std::int64_t exponent_limit = 1'000'000'000'000'000;
 
-double without_negative_zero(double x)
-{
-    return x == 0 ? 0.0 : x;
-}
+double without_negative_zero(double x) { return x == 0 ? 0.0 : x; }
 
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 struct Normalized {
     std::string chars;
@@ -91,7 +82,7 @@ std::string_view trim_blanks(std::string_view text)
 }
 
 struct Reading {
-    std::size_t used = 0;  // characters forming the number, 0 when none does
+    std::size_t used = 0;               // characters forming the number, 0 when none does
     std::optional<double> value = 0.0;  // empty when the number is beyond the double range
 };
 
@@ -231,7 +222,7 @@ Reading read_number(std::string_view text)
 struct Decimal15 {
     bool negative = false;
     std::string digits;  // 15 significant digits
-    int exponent = 0;  // power of ten of the first digit
+    int exponent = 0;    // power of ten of the first digit
 };
 
 Decimal15 to_decimal15(double x)
@@ -346,15 +337,9 @@ std::uint64_t euclid(std::uint64_t a, std::uint64_t b)
 
 }  // namespace
 
-std::optional<double> val_checked(std::string_view text)
-{
-    return read_number(normalize(text, true).chars).value;
-}
+std::optional<double> val_checked(std::string_view text) { return read_number(normalize(text, true).chars).value; }
 
-double val(std::string_view text)
-{
-    return val_checked(text).value_or(0.0);
-}
+double val(std::string_view text) { return val_checked(text).value_or(0.0); }
 
 std::optional<double> strict(std::string_view text)
 {
@@ -394,15 +379,9 @@ std::string format00(double x)
     return d.negative && !is_zero ? "-" + text : text;
 }
 
-double int_(double x)
-{
-    return without_negative_zero(std::floor(x));
-}
+double int_(double x) { return without_negative_zero(std::floor(x)); }
 
-double fix(double x)
-{
-    return without_negative_zero(std::trunc(x));
-}
+double fix(double x) { return without_negative_zero(std::trunc(x)); }
 
 // Written out rather than left to nearbyint, whose result depends on the floating-point rounding mode.
 double round_even(double x)

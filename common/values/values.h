@@ -22,8 +22,8 @@ std::string cstr(double x);
 // A number with exactly two decimals, halves rounded away from zero: "3.61", "-3.00".
 std::string format00(double x);
 
-double int_(double x);  // largest whole number <= x
-double fix(double x);   // fraction dropped toward zero
+double int_(double x);        // largest whole number <= x
+double fix(double x);         // fraction dropped toward zero
 double round_even(double x);  // CInt / CLng rounding: halves to even
 
 // a Mod b on whole-number-rounded operands, remainder signed like a. Empty when the divisor

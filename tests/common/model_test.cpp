@@ -16,7 +16,11 @@ struct Home;
 struct Away final : Screen {
     explicit Away(Services& s) : Screen(s, {.name = "Away"}) {}
     TextBox text1 = input("Text1");
-    Button back = button("Back").on_click([this] { ui.unload(*this); ui.show<Home>(); journal.push_back("after unload"); });
+    Button back = button("Back").on_click([this] {
+        ui.unload(*this);
+        ui.show<Home>();
+        journal.push_back("after unload");
+    });
     void load() override { journal.push_back("load Away"); }
     ~Away() override { journal.push_back("gone Away"); }
 };
@@ -26,7 +30,8 @@ struct Home final : Screen {
     Frame frame1 = frame("Frame1");
     Label inner = label("Inner").in(frame1);
     Label hidden_inner = label("HiddenInner").in(frame1).hidden();
-    std::array<Option, 3> choice = {option("Choice", 0).in(frame1), option("Choice", 1).in(frame1), option("Choice", 2)};
+    std::array<Option, 3> choice
+        = {option("Choice", 0).in(frame1), option("Choice", 1).in(frame1), option("Choice", 2)};
     TextBox shown_box = display("Shown");
     Button later = button("Later").on_click([] { journal.push_back("later"); });
     Button first = button("First").tab(0).on_click([this] {
@@ -34,8 +39,14 @@ struct Home final : Screen {
         ui.message("hello");
         journal.push_back("after box");
     });
-    Button go = button("Go").on_click([this] { ui.unload(*this); ui.show<Away>(); });
-    Button quit = button("Quit").on_click([this] { ui.message("bye", "12"); ui.end(); });
+    Button go = button("Go").on_click([this] {
+        ui.unload(*this);
+        ui.show<Away>();
+    });
+    Button quit = button("Quit").on_click([this] {
+        ui.message("bye", "12");
+        ui.end();
+    });
     Button toggle = button("Toggle").on_click([this] { frame1.set_visible(!frame1.visible()); });
     void load() override { journal.push_back("load Home"); }
 };
@@ -69,7 +80,10 @@ TEST_F(ModelTest, AFreshVisitStartsFromTheDesignerValues)
 TEST_F(ModelTest, ABoxWithoutTitleShowsTheApplicationTitleAndClicksBehindItDoNothing)
 {
     h.start<Home>();
-    h.while_open = [&](const auto&) { h.click("Later"); h.click("Go"); };
+    h.while_open = [&](const auto&) {
+        h.click("Later");
+        h.click("Go");
+    };
     h.click("First");
     ASSERT_EQ(h.boxes.size(), 1u);
     EXPECT_EQ(h.boxes[0].title, "app");
@@ -128,7 +142,9 @@ TEST_F(ModelTest, TabOrderPutsGivenIndexesFirstAndSkipsDisplayBoxes)
     std::vector<std::string> order;
     for (Control* c : h.screen().tab_order())
         order.push_back(c->designer_name());
-    EXPECT_EQ(order, (std::vector<std::string>{"First", "Choice(0)", "Choice(1)", "Choice(2)", "Later", "Go", "Quit", "Toggle"}));
+    EXPECT_EQ(
+        order,
+        (std::vector<std::string>{"First", "Choice(0)", "Choice(1)", "Choice(2)", "Later", "Go", "Quit", "Toggle"}));
 }
 
 struct Misplaced final : Screen {

@@ -49,7 +49,10 @@ TEST(RuntimeRandom, KeepsTheStateWithin24Bits)
 
 TEST(Draw, ComputesInSinglePrecision)
 {
-    struct Row { float r; int n, from_one, from_zero; };
+    struct Row {
+        float r;
+        int n, from_one, from_zero;
+    };
     const Row cases[] = {
         {0.0f, 10, 1, 0},
         {0.5f, 10, 6, 5},

@@ -129,13 +129,7 @@ TEST(Val, ReadsANumberBeyondTheDoubleRangeAsZero)
 {
     const std::string huge = "1" + std::string(9999, '0');
     const std::string_view texts[] = {
-        "1e999",
-        "-1e999",
-        "1.8e308",
-        "1e99999999999999999999",
-        "&H100000000",
-        "&O40000000000",
-        "&H10000000000000000",
+        "1e999", "-1e999", "1.8e308", "1e99999999999999999999", "&H100000000", "&O40000000000", "&H10000000000000000",
         huge,
     };
     for (const std::string_view text : texts) {
@@ -236,8 +230,19 @@ TEST(CStr, WritesNumbersAsTheRuntimeDid)
 
 TEST(CStr, ReadsBackToTheSameText)
 {
-    const double numbers[] = {std::numbers::pi, -1.0 / 3, 0.1 + 0.2, 123456.789, 1e15, -2.5e20, 1e-5, 6.02214076e23,
-        max, -max, tiniest, 2.2250738585072014e-308, two_52_plus_1};
+    const double numbers[] = {std::numbers::pi,
+                              -1.0 / 3,
+                              0.1 + 0.2,
+                              123456.789,
+                              1e15,
+                              -2.5e20,
+                              1e-5,
+                              6.02214076e23,
+                              max,
+                              -max,
+                              tiniest,
+                              2.2250738585072014e-308,
+                              two_52_plus_1};
     for (const double x : numbers) {
         const std::string text = cstr(x);
         SCOPED_TRACE(text);
@@ -280,7 +285,9 @@ TEST(Format00, WritesTwoDecimalsRoundingHalvesAwayFromZero)
 
 TEST(Rounding, IntFixAndRoundEven)
 {
-    struct Row { double x, floor, truncated, even; };
+    struct Row {
+        double x, floor, truncated, even;
+    };
     const Row cases[] = {
         {-2.5, -3, -2, -2},
         {2.5, 2, 2, 2},
@@ -306,31 +313,15 @@ TEST(Rounding, IntFixAndRoundEven)
 
 TEST(Mod, RoundsOperandsThenKeepsTheSignOfTheDividend)
 {
-    struct Row { double a, b; std::optional<double> expected; };
+    struct Row {
+        double a, b;
+        std::optional<double> expected;
+    };
     const Row cases[] = {
-        {-7, 2, -1},
-        {7, -2, 1},
-        {2.5, 2, 0},
-        {3.5, 2, 0},
-        {6.5, 4, 2},
-        {5, 0.4, {}},
-        {5, 0.5, {}},
-        {5, -0.5, {}},
-        {5, 0.6, 0},
-        {10, 5, 0},
-        {-4, 2, 0},
-        {-0.4, 3, 0},
-        {4e9, 7, 3},
-        {two_53, 3, 2},
-        {-two_53, 3, -2},
-        {5, two_53, 5},
-        {two_53 + 2, 3, {}},
-        {3, two_53 + 2, {}},
-        {1e300, 3, {}},
-        {inf, 3, {}},
-        {3, inf, {}},
-        {nan, 3, {}},
-        {3, nan, {}},
+        {-7, 2, -1},    {7, -2, 1},     {2.5, 2, 0},      {3.5, 2, 0},    {6.5, 4, 2},         {5, 0.4, {}},
+        {5, 0.5, {}},   {5, -0.5, {}},  {5, 0.6, 0},      {10, 5, 0},     {-4, 2, 0},          {-0.4, 3, 0},
+        {4e9, 7, 3},    {two_53, 3, 2}, {-two_53, 3, -2}, {5, two_53, 5}, {two_53 + 2, 3, {}}, {3, two_53 + 2, {}},
+        {1e300, 3, {}}, {inf, 3, {}},   {3, inf, {}},     {nan, 3, {}},   {3, nan, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " Mod " << c.b);
@@ -343,7 +334,10 @@ TEST(WholeNumbers, GcdAndLcmAreExactUpTo2To53)
     constexpr double two_52 = two_53 / 2;
     constexpr double fibonacci_77 = 5527939700884757;  // the longest run of Euclid's steps below 2^53
     constexpr double fibonacci_78 = 8944394323791464;
-    struct Row { double a, b; std::optional<double> gcd, lcm; };
+    struct Row {
+        double a, b;
+        std::optional<double> gcd, lcm;
+    };
     const Row cases[] = {
         {12, 18, 6, 36},
         {18, 12, 6, 36},
@@ -381,15 +375,12 @@ TEST(WholeNumbers, GcdAndLcmAreExactUpTo2To53)
 
 TEST(CheckedArithmetic, SqrAndFiniteRejectWhatIsNotARealNumber)
 {
-    struct Row { double x; std::optional<double> root, kept; };
+    struct Row {
+        double x;
+        std::optional<double> root, kept;
+    };
     const Row cases[] = {
-        {4, 2, 4},
-        {0, 0, 0},
-        {-0.0, 0, 0},
-        {-1, {}, -1},
-        {inf, {}, {}},
-        {-inf, {}, {}},
-        {nan, {}, {}},
+        {4, 2, 4}, {0, 0, 0}, {-0.0, 0, 0}, {-1, {}, -1}, {inf, {}, {}}, {-inf, {}, {}}, {nan, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);

@@ -33,8 +33,14 @@ struct IntegersTest : ::testing::Test {
         h.random.draw(10, first);
         h.random.draw(10, second);
     }
-    static std::vector<std::string> board(const BoxRecord& b) { return {b.text("Text1"), b.text("Text2"), b.text("Text3"), b.text("Text4")}; }
-    std::vector<std::string> board() const { return {h.text("Text1"), h.text("Text2"), h.text("Text3"), h.text("Text4")}; }
+    static std::vector<std::string> board(const BoxRecord& b)
+    {
+        return {b.text("Text1"), b.text("Text2"), b.text("Text3"), b.text("Text4")};
+    }
+    std::vector<std::string> board() const
+    {
+        return {h.text("Text1"), h.text("Text2"), h.text("Text3"), h.text("Text4")};
+    }
 };
 
 TEST_F(IntegersTest, TheFirstExampleAfterStartIsAlwaysSixPlusSix)
@@ -50,7 +56,11 @@ TEST_F(IntegersTest, TheFirstExampleAfterStartIsAlwaysSixPlusSix)
 
 TEST_F(IntegersTest, SameSignAdditionExplainsTheCommonSign)
 {
-    struct Row { int sign, a, b; std::string prompt; std::vector<std::string> result; };
+    struct Row {
+        int sign, a, b;
+        std::string prompt;
+        std::vector<std::string> result;
+    };
     const std::vector<Row> table = {
         {+1, 3, 10, same_sign_positive, {"3", "+", "10", "13"}},
         {-1, 3, 4, same_sign_negative, {"-3", "+", "-4", "-7"}},
@@ -68,7 +78,11 @@ TEST_F(IntegersTest, SameSignAdditionExplainsTheCommonSign)
 
 TEST_F(IntegersTest, MixedSignAdditionNamesTheLargerNumberInTheTitle)
 {
-    struct Row { int sign, a, b; std::string title, prompt; std::vector<std::string> result; };
+    struct Row {
+        int sign, a, b;
+        std::string title, prompt;
+        std::vector<std::string> result;
+    };
     const std::vector<Row> table = {
         {+1, 4, 4, "numeria", equal, {"4", "+", "-4", "0"}},
         {-1, 3, 8, "8", larger, {"-3", "+", "8", "5"}},
@@ -105,7 +119,11 @@ TEST_F(IntegersTest, SubtractionTurnsIntoAdditionOfTheOpposite)
 
 TEST_F(IntegersTest, MultiplicationSignFollowsWhetherTheSignsAgree)
 {
-    struct Row { int s1, s2, a, b; std::string prompt; std::string product; };
+    struct Row {
+        int s1, s2, a, b;
+        std::string prompt;
+        std::string product;
+    };
     const std::vector<Row> table = {
         {+1, +1, 3, 4, "بما إن الاشارتين متشابهتين، ستكون إشارة حاصل الضرب موجبة", "12"},
         {-1, -1, 5, 2, "بما إن الاشارتين متشابهتين، ستكون إشارة حاصل الضرب موجبة", "10"},
@@ -124,7 +142,10 @@ TEST_F(IntegersTest, MultiplicationSignFollowsWhetherTheSignsAgree)
 
 TEST_F(IntegersTest, DivisionGivesQuotientTowardZeroAndRemainderSignedLikeTheDividend)
 {
-    struct Row { int s1, s2, a, b; std::string prompt, quotient, remainder; };
+    struct Row {
+        int s1, s2, a, b;
+        std::string prompt, quotient, remainder;
+    };
     const std::string alike = "بما إن الاشارتين متشابهتين، ستكون إشارة حاصل القسمة موجبة";
     const std::string differ = "بما إن الاشارتين مختلفتين، ستكون إشارة حاصل القسمة سالبة";
     const std::vector<Row> table = {

@@ -17,7 +17,7 @@ struct MenuTest : ::testing::Test {
 TEST_F(MenuTest, EveryMenuButtonUnloadsTheMenuAndOpensItsScreenWhoseBackButtonReturns)
 {
     const std::vector<std::tuple<std::string, std::string, std::string>> table = {
-        {"Command1", "Form2", "Command1"}, {"Command2", "Form3", "Command1"}, {"Command3", "Form4", "Command1"},
+        {"Command1", "Form2", "Command1"},  {"Command2", "Form3", "Command1"}, {"Command3", "Form4", "Command1"},
         {"Command7", "Form10", "Command6"}, {"Command5", "Form6", "Command1"}, {"Command6", "Form5", "Command1"},
     };
     for (const auto& [button, target, back] : table) {

@@ -33,7 +33,9 @@ TEST_F(PracticeTest, LoadHidesTheResultAndTheRemainderLine)
 
 TEST_F(PracticeTest, OperationsOnThePupilsNumbers)
 {
-    struct Row { std::string x, y, button, result, remainder; };
+    struct Row {
+        std::string x, y, button, result, remainder;
+    };
     const std::vector<Row> table = {
         {"7", "-2", "Command4", "-3", "1"},
         {"-7", "2", "Command4", "-3", "-1"},
@@ -70,7 +72,9 @@ TEST_F(PracticeTest, OperationsOnThePupilsNumbers)
 
 TEST_F(PracticeTest, ADivisorThatIsOrRoundsToZeroIsRefusedAndTheQuotientStays)
 {
-    struct Row { std::string divisor, prompt; };
+    struct Row {
+        std::string divisor, prompt;
+    };
     const std::vector<Row> table = {
         {"0", zero_divisor},
         {"", zero_divisor},
@@ -109,13 +113,12 @@ TEST_F(PracticeTest, ANumberOrResultTooLargeIsRefusedAndNothingChanges)
 {
     enter("6", "4");
     h.click("Command1");
-    struct Row { std::string x, y, button; };
+    struct Row {
+        std::string x, y, button;
+    };
     const std::vector<Row> table = {
-        {"1e999", "1", "Command1"},
-        {"1e300", "1e300", "Command3"},
-        {"-1e308", "1e308", "Command2"},
-        {"1e300", "1e-300", "Command4"},
-        {"1e20", "3", "Command4"},
+        {"1e999", "1", "Command1"},      {"1e300", "1e300", "Command3"}, {"-1e308", "1e308", "Command2"},
+        {"1e300", "1e-300", "Command4"}, {"1e20", "3", "Command4"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.x + " " + row.button + " " + row.y);
@@ -131,7 +134,9 @@ TEST_F(PracticeTest, ANumberOrResultTooLargeIsRefusedAndNothingChanges)
 
 TEST_F(PracticeTest, AnOperationRefusingTooLargeNumbersHasHiddenTheRemainderLineFirst)
 {
-    struct Row { std::string x, y, button; };
+    struct Row {
+        std::string x, y, button;
+    };
     const std::vector<Row> table = {
         {"1e999", "1", "Command1"},
         {"1", "1e999", "Command2"},

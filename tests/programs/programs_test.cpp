@@ -79,8 +79,7 @@ TEST(Programs, EveryControlHasAMeaningfulArabicName)
                     }
                     break;
                 case model::Kind::Shape:
-                case model::Kind::Line:
-                    break;  // decoration
+                case model::Kind::Line: break;  // decoration
                 }
             }
         }

@@ -28,7 +28,7 @@ TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls
             QAccessibleInterface* a = access(w);
             ASSERT_NE(a, nullptr);
             const bool decoration = (c->kind == Kind::Shape || c->kind == Kind::Line || c->kind == Kind::Image)
-                                    && c->accessible_name.empty();
+                && c->accessible_name.empty();
             EXPECT_EQ(a->state().invisible, decoration || !c->visible);
             if (decoration)
                 continue;
@@ -74,10 +74,7 @@ struct FocusTest : ViewTest {
     }
 };
 
-TEST_F(FocusTest, TheFirstVisibleControlInTabOrderHasTheFocus)
-{
-    EXPECT_EQ(view().focusWidget(), widget("Shown"));
-}
+TEST_F(FocusTest, TheFirstVisibleControlInTabOrderHasTheFocus) { EXPECT_EQ(view().focusWidget(), widget("Shown")); }
 
 TEST_F(FocusTest, TheFocusedControlWearsAPlainRingFromTheStart)
 {

@@ -41,8 +41,8 @@ int pixels_near(const QImage& image, QColor colour)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green())
-                         + std::abs(c.blue() - colour.blue())
-                     < 60;
+                    + std::abs(c.blue() - colour.blue())
+                < 60;
         }
     return count;
 }

@@ -41,7 +41,10 @@ struct Samples final : Screen {
     Button column_short = button("ColumnShort").at(6000, 600, 1800, 375).font(big).caption("رجوع");
     Button alone = button("Alone").at(6000, 1200, 1900, 375).font(big).caption("رجوع");
 
-    Label wrapped = label("Wrapped").at(120, 5000, 2000, 1000).font(sans(9.75)).rtl()
+    Label wrapped = label("Wrapped")
+                        .at(120, 5000, 2000, 1000)
+                        .font(sans(9.75))
+                        .rtl()
                         .caption("قم بإدخال قيمتين بإستخدام لوحة المفاتيح داخل المربعين");
 };
 
@@ -67,7 +70,7 @@ TEST_F(SampleTest, AlignmentIsAbsoluteExceptLeftInARightToLeftControl)
 {
     enum class Side { Left, Right, Centre };
     const std::vector<std::pair<const char*, Side>> table = {
-        {"Left", Side::Left}, {"Right", Side::Right}, {"RtlLeft", Side::Right},
+        {"Left", Side::Left},      {"Right", Side::Right},   {"RtlLeft", Side::Right},
         {"RtlRight", Side::Right}, {"Centre", Side::Centre},
     };
     for (const auto& [name, side] : table) {
@@ -117,7 +120,9 @@ TEST_F(SampleTest, ALabelTallEnoughForTwoLinesWrapsRatherThanShrinks)
 TEST_F(ViewTest, EveryNumberOnThePracticeScreenIsShownWholeOrVisiblyCutShort)
 {
     open("Form7");
-    struct Row { std::string x, y, shown; };
+    struct Row {
+        std::string x, y, shown;
+    };
     const std::vector<Row> table = {
         {"-123", "45", "-5535"},
         {"1000", "1000", "1000000"},
@@ -150,7 +155,11 @@ TEST(Elide, KeepsTheMinusSignAndWhatFits)
     QFont font = qtview::to_font(sans(9.75));
     const QFontMetrics m(font);
     const QString ellipsis(QChar(0x2026));
-    struct Row { QString text; int width; QString expected; };
+    struct Row {
+        QString text;
+        int width;
+        QString expected;
+    };
     const std::vector<Row> table = {
         {"-5535", 200, "-5535"},
         {"-123456789012345", m.horizontalAdvance("-123" + ellipsis), "-123" + ellipsis},
@@ -166,9 +175,13 @@ TEST(Elide, KeepsTheMinusSignAndWhatFits)
 TEST(IsNumber, TellsNumbersFromOtherText)
 {
     const std::vector<std::pair<QString, bool>> table = {
-        {"-10", true}, {"2.33333333333333", true}, {"1E+15", true}, {"-1.5E-05", true}, {" 7 ", true},
-        {"٣٫٥", true}, {"", false}, {"-", false}, {"+", false}, {" +  س ", false}, {"0 =", false},
-        {"س = 2", false}, {"12abc", false},
+        {"-10", true},    {"2.33333333333333", true},
+        {"1E+15", true},  {"-1.5E-05", true},
+        {" 7 ", true},    {"٣٫٥", true},
+        {"", false},      {"-", false},
+        {"+", false},     {" +  س ", false},
+        {"0 =", false},   {"س = 2", false},
+        {"12abc", false},
     };
     for (const auto& [text, number] : table) {
         SCOPED_TRACE(text.toStdString());

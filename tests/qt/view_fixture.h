@@ -28,7 +28,10 @@ struct ViewTest : ::testing::Test {
     void open(std::string_view name) { numeria::program().screen(name).show(program); }
     qtview::ScreenView& view() { return *shell.view_of(*program.current()); }
     template <class W = QWidget>
-    W* widget(const char* name) { return view().findChild<W*>(QString::fromLatin1(name)); }
+    W* widget(const char* name)
+    {
+        return view().findChild<W*>(QString::fromLatin1(name));
+    }
     void click(const char* name) { widget<QAbstractButton>(name)->click(); }
 };
 

@@ -102,10 +102,10 @@ struct KeyScreen final : model::Screen {
     explicit KeyScreen(model::Services& s) : Screen(s, {.name = "KeyScreen", .width = 3000, .height = 2000}) {}
     model::TextBox shown = display("Shown").at(120, 120, 1000, 300);
     model::TextBox typed = input("Typed").at(120, 600, 1000, 300).tab(1);
-    model::Button ok = button("Ok").at(120, 1200, 900, 375).default_button().tab(0)
-                           .on_click([this] { shown.set_text("ok"); });
-    model::Button cancel = button("Cancel").at(1200, 1200, 900, 375).cancel_button()
-                               .on_click([this] { shown.set_text("cancel"); });
+    model::Button ok
+        = button("Ok").at(120, 1200, 900, 375).default_button().tab(0).on_click([this] { shown.set_text("ok"); });
+    model::Button cancel
+        = button("Cancel").at(1200, 1200, 900, 375).cancel_button().on_click([this] { shown.set_text("cancel"); });
 };
 
 TEST_F(ViewTest, EnterAndEscPressTheirButtonsAndTabSkipsDisplayBoxes)

@@ -27,10 +27,7 @@ model::Screen& Harness::screen() const
     return *program.current();
 }
 
-std::string Harness::name() const
-{
-    return program.current() == nullptr ? "" : program.current()->name();
-}
+std::string Harness::name() const { return program.current() == nullptr ? "" : program.current()->name(); }
 
 model::Control& Harness::control(const std::string& name) const
 {

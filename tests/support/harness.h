@@ -46,11 +46,17 @@ public:
     explicit Harness(std::string app_title) : program(std::move(app_title), *this, random) {}
 
     template <class T>
-    T& start() { return program.start<T>(); }
+    T& start()
+    {
+        return program.start<T>();
+    }
 
     model::Screen& screen() const;
     template <class T>
-    T* screen_as() const { return dynamic_cast<T*>(program.current()); }
+    T* screen_as() const
+    {
+        return dynamic_cast<T*>(program.current());
+    }
     std::string name() const;
 
     // Each fails the test if the control is not on the current screen.
