@@ -1,4 +1,5 @@
 // The modal message box: one OK button, no icon, right to left.
+#include <QEvent>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
@@ -7,6 +8,27 @@
 
 namespace qtview {
 
+namespace {
+
+// Some window managers draw a minimise button on every window whatever the box asks for. A
+// minimised box would take the whole program with it, and the pupil would have no way back, so
+// the box comes straight back.
+class StaysOpen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && box != nullptr && box->isMinimized())
+            box->setWindowState((box->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        return false;
+    }
+};
+
+}  // namespace
+
 std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, QWidget* parent)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
@@ -14,6 +36,7 @@ std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& 
     box->setLayoutDirection(Qt::RightToLeft);
     box->setWindowModality(Qt::ApplicationModal);
     box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box->installEventFilter(new StaysOpen(box.get()));
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(title);
     box->setAccessibleDescription(prompt);

@@ -88,7 +88,7 @@ TEST_F(FocusTest, TheFocusedControlWearsAPlainRingFromTheStart)
     EXPECT_EQ(pixels_near(picture(widget("Shown")), qtview::focus_ring_colour), 0);
 }
 
-TEST(MessageBox, HasOnlyACloseButtonInItsTitleBar)
+TEST(MessageBox, HasOnlyACloseButtonInItsTitleBarAndComesBackWhenMinimised)
 {
     auto box = qtview::make_message_box("نص", "12", nullptr);
     const Qt::WindowFlags flags = box->windowFlags();
@@ -96,6 +96,9 @@ TEST(MessageBox, HasOnlyACloseButtonInItsTitleBar)
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    box->show();
+    box->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(box->isMinimized());
 }
 
 }  // namespace

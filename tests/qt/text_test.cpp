@@ -41,6 +41,9 @@ struct Samples final : Screen {
     Button column_short = button("ColumnShort").at(6000, 600, 1800, 375).font(big).caption("رجوع");
     Button alone = button("Alone").at(6000, 1200, 1900, 375).font(big).caption("رجوع");
 
+    Label bordered = label("Bordered").at(3000, 4200, 1500, 375).caption("٣").back(0x00FFFFC0).bordered();
+    Label plain = label("Plain").at(3000, 4800, 1500, 375).caption("٣").back(0x00FFFFC0);
+
     Label wrapped = label("Wrapped")
                         .at(120, 5000, 2000, 1000)
                         .font(sans(9.75))
@@ -107,6 +110,15 @@ TEST_F(SampleTest, BoxesLieAboveLinesDeclaredAfterThem)
 {
     const QObjectList stack = view().children();
     EXPECT_GT(stack.indexOf(widget("Under")), stack.indexOf(widget("Over")));
+}
+
+TEST_F(SampleTest, ABorderedLabelHasASingleLineAroundIt)
+{
+    const QImage bordered = picture(widget("Bordered")), plain = picture(widget("Plain"));
+    for (const QPoint& edge : {QPoint(0, 10), QPoint(bordered.width() - 1, 10), QPoint(20, 0)}) {
+        EXPECT_LT(bordered.pixelColor(edge).lightness(), 100);
+        EXPECT_EQ(plain.pixelColor(edge), QColor(0xC0, 0xFF, 0xFF));
+    }
 }
 
 TEST_F(SampleTest, ALabelTallEnoughForTwoLinesWrapsRatherThanShrinks)
