@@ -9,4 +9,5 @@ $shoot docs/menu.png numeria Form1
 $shoot docs/about.png numeria Form5
 $shoot docs/integers.png numeria Form2 Command4
 $shoot docs/integers-practice.png numeria Form7 Text1=7 Text2=-2 Command4
+$shoot docs/exercises.png numeria Form6 "Option2(0)" "Option1(1)" "Option2(8)" "Option1(3)" Command2
 rm -f docs/*-box[2-9].png

@@ -17,6 +17,10 @@ int to_px(int twips, qreal dpi);
 QRect to_rect(int left, int top, int width, int height, qreal dpi);
 
 QColor to_colour(model::Colour colour);
+// What a disabled control is drawn in, whatever its own colours: grey text, and a grey fill
+// inside the circle of an option button.
+inline const QColor disabled_text{0x80, 0x80, 0x80};
+inline const QColor disabled_fill{0xC0, 0xC0, 0xC0};
 
 // An icon of the program's art in all the sizes it is drawn in.
 QIcon load_icon(const std::string& name);

@@ -55,6 +55,11 @@ void paint_colours(QWidget* w, const Control& c)
     const QColor fore = to_colour(c.fore.value_or(model::system_colour(8)));
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, fore);
+    // The pupil must see that a disabled control no longer takes a click, even an option button
+    // without a caption.
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled_text);
+    p.setColor(QPalette::Disabled, QPalette::Base, disabled_fill);
     w->setPalette(p);
 }
 

@@ -130,6 +130,17 @@ TEST_F(ViewTest, EnterAndEscPressTheirButtonsAndTabSkipsDisplayBoxes)
     EXPECT_EQ(widget<QLineEdit>("Shown")->text(), "cancel");
 }
 
+TEST_F(ViewTest, ATriedWrongOptionIsGreyedOutAtMarking)
+{
+    open("Form6");
+    click("Option2(0)");
+    click("Command2");
+    const int tried = pixels_near(picture(widget("Option2(0)")), qtview::disabled_fill);
+    const int untried = pixels_near(picture(widget("Option2(1)")), qtview::disabled_fill);
+    EXPECT_FALSE(widget("Option2(0)")->isEnabled());
+    EXPECT_GT(tried, untried + 20);
+}
+
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
 {
     open("Form5");
