@@ -10,4 +10,7 @@ $shoot docs/about.png numeria Form5
 $shoot docs/integers.png numeria Form2 Command4
 $shoot docs/integers-practice.png numeria Form7 Text1=7 Text2=-2 Command4
 $shoot docs/exercises.png numeria Form6 "Option2(0)" "Option1(1)" "Option2(8)" "Option1(3)" Command2
+$shoot docs/linear.png numeria Form4 Command2 Command3 Command3 Command3
+$shoot docs/linear-practice.png numeria Form9 Text1=2 Text2=3 Text3=11 Command3 Command3 Command3 Command3
+$shoot docs/linear-practice-zero.png numeria Form9 Text1=0 Text2=3 Text3=11 Command3
 rm -f docs/*-box[2-9].png
