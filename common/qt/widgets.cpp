@@ -49,13 +49,19 @@ QString elide(const QString& text, const QFontMetrics& metrics, int width)
     const QString ellipsis(QChar(0x2026));
     const bool minus = text.startsWith(QLatin1Char('-'));
     const QString head = minus ? QStringLiteral("-") : QString();
-    const QString rest = minus ? text.mid(1) : text;
+    QString rest = minus ? text.mid(1) : text;
+    // The exponent of a number says how large it is, so it stays too: 1.2…E+17, never 1.2…
+    QString exponent;
+    if (const qsizetype e = rest.indexOf(QRegularExpression(QStringLiteral("[EeDd]"))); e > 0 && is_number(text)) {
+        exponent = rest.mid(e);
+        rest.truncate(e);
+    }
     for (qsizetype n = rest.size() - 1; n > 0; --n) {
-        const QString candidate = head + rest.left(n) + ellipsis;
+        const QString candidate = head + rest.left(n) + ellipsis + exponent;
         if (metrics.horizontalAdvance(candidate) <= width)
             return candidate;
     }
-    return head + ellipsis;
+    return head + ellipsis + exponent;
 }
 
 ShapeWidget::ShapeWidget(model::ShapeKind kind, std::optional<QColor> fill, QWidget* parent)

@@ -53,7 +53,7 @@ bool is_number(const QString& text);
 Qt::LayoutDirection direction_of(const QString& text, Qt::LayoutDirection control_direction);
 
 // Text that is still wider than `width` once its font is as small as it may get: what fits,
-// followed by an ellipsis. A leading minus sign is always kept.
+// followed by an ellipsis. A leading minus sign and a number's exponent are always kept.
 QString elide(const QString& text, const QFontMetrics& metrics, int width);
 
 // Long captions break onto several lines within the button, as on the old platform.

@@ -177,6 +177,8 @@ TEST(Elide, KeepsTheMinusSignAndWhatFits)
         {"-123456789012345", m.horizontalAdvance("-123" + ellipsis), "-123" + ellipsis},
         {"-123456789012345", 1, "-" + ellipsis},
         {"98765", m.horizontalAdvance("98" + ellipsis), "98" + ellipsis},
+        {"-1.23456789012E+17", m.horizontalAdvance("-1.2" + ellipsis + "E+17"), "-1.2" + ellipsis + "E+17"},
+        {"1E-300", m.horizontalAdvance("1E-30"), ellipsis + "E-300"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.text.toStdString() + " in " + std::to_string(row.width));
