@@ -9,6 +9,7 @@
 #include "numeria/form5.h"
 #include "numeria/form6.h"
 #include "numeria/form7.h"
+#include "numeria/form8.h"
 #include "numeria/form9.h"
 
 namespace numeria {
@@ -20,9 +21,18 @@ const model::ProgramDescription& program()
         .title = app_title,
         .start = "Form1",
         .icon = "numeria-icon",
-        .screens = {model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
-                    model::entry<Form4>("Form4"), model::entry<Form5>("Form5"), model::entry<Form6>("Form6"),
-                    model::entry<Form7>("Form7"), model::entry<Form9>("Form9"), model::entry<Form10>("Form10")},
+        .screens = {
+            model::entry<Form1>("Form1"),
+            model::entry<Form2>("Form2"),
+            model::entry<Form3>("Form3"),
+            model::entry<Form4>("Form4"),
+            model::entry<Form5>("Form5"),
+            model::entry<Form6>("Form6"),
+            model::entry<Form7>("Form7"),
+            model::entry<Form8>("Form8"),
+            model::entry<Form9>("Form9"),
+            model::entry<Form10>("Form10"),
+        },
     };
     return description;
 }

@@ -13,4 +13,6 @@ $shoot docs/exercises.png numeria Form6 "Option2(0)" "Option1(1)" "Option2(8)" "
 $shoot docs/linear.png numeria Form4 Command2 Command3 Command3 Command3
 $shoot docs/linear-practice.png numeria Form9 Text1=2 Text2=3 Text3=11 Command3 Command3 Command3 Command3
 $shoot docs/linear-practice-zero.png numeria Form9 Text1=0 Text2=3 Text3=11 Command3
+$shoot docs/fractions.png numeria Form3 Command2
+$shoot docs/fractions-practice.png numeria Form8 Text1=3 Text2=4 Text3=5 Text4=6 Command3
 rm -f docs/*-box[2-9].png

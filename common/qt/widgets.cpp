@@ -14,9 +14,11 @@ namespace {
 
 int force(Qt::LayoutDirection d) { return d == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft; }
 
-int draw_flags(const TextLook& look, const QString& shown, Qt::Alignment vertical)
+// The direction comes from the whole text: a number cut short with an ellipsis still reads from
+// its minus sign on the left.
+int draw_flags(const TextLook& look, const QString& text, Qt::Alignment vertical)
 {
-    return int(look.align | vertical) | force(direction_of(shown, look.direction));
+    return int(look.align | vertical) | force(direction_of(text, look.direction));
 }
 
 // An unbreakable text is elided when it is wider than its box; text with spaces wraps instead.
@@ -116,7 +118,7 @@ void WrapButton::paintEvent(QPaintEvent*)
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QRect area = rect().adjusted(2, 1, -2, -1);
     const QString shown = fitted(text(), fontMetrics(), area.width(), true);
-    p.drawText(area, draw_flags(look, shown, Qt::AlignVCenter) | Qt::TextWordWrap, shown);
+    p.drawText(area, draw_flags(look, text(), Qt::AlignVCenter) | Qt::TextWordWrap, shown);
 }
 
 QString TextLabel::shown_text() const { return fitted(text(), fontMetrics(), contentsRect().width() - 2, true); }
@@ -127,7 +129,7 @@ void TextLabel::paintEvent(QPaintEvent*)
     drawFrame(&p);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QString shown = shown_text();
-    p.drawText(contentsRect().adjusted(1, 0, -1, 0), draw_flags(look, shown, Qt::AlignTop) | Qt::TextWordWrap, shown);
+    p.drawText(contentsRect().adjusted(1, 0, -1, 0), draw_flags(look, text(), Qt::AlignTop) | Qt::TextWordWrap, shown);
 }
 
 QString BoxWidget::shown_text() const { return fitted(text(), fontMetrics(), width() - 4, false); }
@@ -144,7 +146,7 @@ void BoxWidget::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     const QString shown = shown_text();
-    p.drawText(rect().adjusted(2, 0, -2, 0), draw_flags(look, shown, Qt::AlignVCenter), shown);
+    p.drawText(rect().adjusted(2, 0, -2, 0), draw_flags(look, text(), Qt::AlignVCenter), shown);
 }
 
 }  // namespace qtview

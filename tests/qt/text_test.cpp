@@ -30,6 +30,8 @@ struct Samples final : Screen {
 
     TextBox number_rtl = display("NumberRtl").at(3000, 1200, 1500, 375).text("-88").font(big).rtl().centred();
     TextBox number_ltr = display("NumberLtr").at(3000, 1600, 1500, 375).text("-88").font(big).centred();
+    TextBox cut_rtl = display("CutRtl").at(120, 3200, 600, 375).text("-1.23456789012346E+20").font(big).rtl().centred();
+    TextBox cut_ltr = display("CutLtr").at(120, 3600, 600, 375).text("-1.23456789012346E+20").font(big).centred();
 
     Frame frame1 = frame("Frame1").at(3000, 2400, 3000, 1500).font(sans(9.75, Weight::Bold));
     TextBox inner = display("Inner").at(120, 240, 1500, 375).in(frame1);
@@ -97,6 +99,8 @@ TEST_F(SampleTest, ANumberReadsLeftToRightInABoxOfEitherDirection)
     ASSERT_GE(ink.size(), 2u);
     // The minus sign, narrower than an 8, stands on the left.
     EXPECT_LT(ink.front().second - ink.front().first, ink.back().second - ink.back().first);
+    // Cut short, it still reads from its minus sign on the left.
+    EXPECT_EQ(picture(widget("CutRtl")), picture(widget("CutLtr")));
 }
 
 TEST_F(SampleTest, AControlWithoutAFontTakesItsFramesFont)

@@ -1,0 +1,72 @@
+// Fraction practice. The four boxes are read afresh at every click and never rewritten; text
+// that does not start with a number counts as 0.
+#include "numeria/form8.h"
+
+#include "numeria/form3.h"
+#include "values/values.h"
+
+namespace numeria {
+
+namespace {
+
+constexpr const char* zero_denominator = "إعد إدخال المقام بحيث لا يساوي الصفر";
+constexpr const char* zero_second_numerator = "÷";
+
+}  // namespace
+
+Form8::Form8(Services& s)
+    : FractionBoard(s,
+                    {.name = "Form8",
+                     .caption = spaces(20) + "جرب العمليات الاساسية على الكسور",
+                     .back = board,
+                     .width = 5445,
+                     .height = 4500,
+                     .start = StartUp::Manual,
+                     .left = 2625,
+                     .top = 1440},
+                    {.top = 1560, .caption = "", .name = "لوحة الكسور", .practice = true})
+{
+}
+
+std::optional<Fractions> Form8::read_fractions() const
+{
+    const auto a = values::val_checked(text1.text());
+    const auto b = values::val_checked(text2.text());
+    const auto c = values::val_checked(text3.text());
+    const auto d = values::val_checked(text4.text());
+    if (!a || !b || !c || !d)
+        return std::nullopt;
+    return Fractions{*a, *b, *c, *d};
+}
+
+void Form8::practise(Operation op)
+{
+    reset(op);
+    const auto f = read_fractions();
+    if (!f) {
+        ui.message(too_large);
+        return;
+    }
+    if (f->b == 0 || f->d == 0) {
+        ui.message(zero_denominator);
+        return;
+    }
+    if (op == Operation::Divide && f->c == 0) {
+        ui.message(zero_second_numerator);
+        return;
+    }
+    work(op, *f);
+}
+
+void Form8::command2_click() { practise(Operation::Add); }
+void Form8::command3_click() { practise(Operation::Subtract); }
+void Form8::command4_click() { practise(Operation::Multiply); }
+void Form8::command5_click() { practise(Operation::Divide); }
+
+void Form8::command1_click()
+{
+    ui.unload(*this);
+    ui.show<Form3>();
+}
+
+}  // namespace numeria

@@ -1,0 +1,174 @@
+// The fraction method: common denominator, multiplication and division, each written onto the
+// board a stage at a time with a message box between the stages.
+#include "numeria/fraction_board.h"
+
+#include "values/values.h"
+
+namespace numeria {
+
+using values::cstr;
+using values::finite;
+
+namespace {
+
+constexpr const char* same_denominators = "المقامات موحدة";
+constexpr const char* different_denominators = "المقامات ليست موحدة";
+constexpr const char* new_denominator = "هو المقام الجديد";
+constexpr const char* rescale = "والان قسمة المقام الجديد.. بالمقامات القديمة.. وضرب الناتج بالبسطين";
+constexpr const char* multiplication = "الطريقة.. ضرب البسط بالبسط... والمقام في المقام";
+constexpr const char* division = "نقلب الكسر الثاني.. ونحول الإشارة من قسمة إلى ضرب";
+// Nonzero numbers whose product is too small for a double come out as 0, and a denominator of 0
+// would turn a true result into a false one.
+constexpr const char* too_small = "الأعداد صغيرة جدا... قم بإدخال أعداد أكبر";
+
+// Any common multiple of the denominators gives a fraction equal to the true sum or difference.
+// For whole positive denominators it is the least one, the one the pupil is taught to find; for
+// other unequal denominators, their product. Empty beyond the double range.
+std::optional<double> common_multiple(double b, double d)
+{
+    if (b > 0 && d > 0)
+        if (const auto g = values::gcd(b, d))
+            return finite(b / *g * d);
+    return finite(b * d);
+}
+
+}  // namespace
+
+const char* sign_of(Operation op)
+{
+    switch (op) {
+    case Operation::Add: return "+";
+    case Operation::Subtract: return "-";
+    case Operation::Multiply: return "X";
+    case Operation::Divide: return "÷";
+    }
+    return "";
+}
+
+FractionBoard::FractionBoard(Services& s, ScreenDesign design, Differences differences)
+    : Screen(s, std::move(design)), diff_(differences)
+{
+}
+
+TextBox FractionBoard::entry(const char* name, int practice_tab)
+{
+    if (diff_.practice)
+        return input(name).font(sans(13.5, Weight::Bold)).back(pale).centred().tab(practice_tab).in(frame1);
+    return display(name).back(board).centred().rtl().in(frame1);
+}
+
+TextBox FractionBoard::sign_box()
+{
+    if (diff_.practice)
+        return display("Text12").text("+").font(sans(18, Weight::Bold)).back(board).right().rtl().hidden().in(frame1);
+    return editable_display("Text12").text("+").font(sans(13.5, Weight::Bold)).back(board).right().in(frame1);
+}
+
+void FractionBoard::reset(Operation op)
+{
+    for (const TextBox& t : {text5, text6, text8, text9, text10, text11})
+        t.set_text("");
+    line1_4.hide();
+    line1_3.hide();
+    line1_2.hide();
+    label1_0.hide();
+    for (const TextBox& t : {text5, text6, text8, text9, text10, text11, text12})
+        t.hide();
+    if (op == Operation::Add || op == Operation::Subtract)
+        text12.set_text(sign_of(op));
+}
+
+void FractionBoard::work(Operation op, Fractions f)
+{
+    switch (op) {
+    case Operation::Add:
+    case Operation::Subtract: common_denominator(op, f); break;
+    case Operation::Multiply: multiply(f); break;
+    case Operation::Divide: divide(f); break;
+    }
+}
+
+bool FractionBoard::can_show(std::optional<double> numerator, std::optional<double> denominator)
+{
+    if (!numerator || !denominator) {
+        ui.message(too_large);
+        return false;
+    }
+    if (*denominator == 0) {
+        ui.message(too_small);
+        return false;
+    }
+    return true;
+}
+
+void FractionBoard::common_denominator(Operation op, Fractions f)
+{
+    const bool same = f.b == f.d;
+    const auto l = same ? std::optional<double>(f.b) : common_multiple(f.b, f.d);
+    const auto a2 = l ? finite(*l / f.b * f.a) : std::nullopt;
+    const auto c2 = l ? finite(*l / f.d * f.c) : std::nullopt;
+    const auto result = a2 && c2 ? finite(op == Operation::Add ? *a2 + *c2 : *a2 - *c2) : std::nullopt;
+    if (!can_show(result, l))
+        return;
+
+    ui.message(same ? same_denominators : different_denominators);
+    for (const TextBox& t : {text9, text11, text6})
+        t.set_text(cstr(*l));
+    // The number stands in the title and the words in the box: together they read
+    // "L is the new denominator".
+    if (!same)
+        ui.message(new_denominator, cstr(*l));
+    for (const TextBox& t : {text8, text9, text10, text11, text12})
+        t.show();
+    line1_4.show();
+    line1_3.show();
+    line1_2.show();
+    label1_0.show();
+    ui.message(rescale);
+    text8.set_text(cstr(*a2));
+    text10.set_text(cstr(*c2));
+    text5.show();
+    text6.show();
+    text5.set_text(cstr(*result));
+}
+
+void FractionBoard::multiply(Fractions f)
+{
+    const auto numerator = finite(f.a * f.c), denominator = finite(f.b * f.d);
+    if (!can_show(numerator, denominator))
+        return;
+
+    ui.message(multiplication);
+    text8.show();
+    text9.show();
+    text8.set_text(cstr(*numerator));
+    text9.set_text(cstr(*denominator));
+    line1_4.show();
+}
+
+void FractionBoard::divide(Fractions f)
+{
+    const auto numerator = finite(f.a * f.d), denominator = finite(f.b * f.c);
+    if (!can_show(numerator, denominator))
+        return;
+
+    ui.message(division);
+    for (const TextBox& t : {text8, text9, text10, text11, text12})
+        t.show();
+    line1_4.show();
+    line1_3.show();
+    label1_0.show();
+    text12.set_text(sign_of(Operation::Multiply));
+    // The second fraction turned over.
+    text8.set_text(cstr(f.a));
+    text9.set_text(cstr(f.b));
+    text10.set_text(cstr(f.d));
+    text11.set_text(cstr(f.c));
+    line1_2.show();
+    text5.show();
+    text6.show();
+    text5.set_text(cstr(*numerator));
+    text6.set_text(cstr(*denominator));
+}
+
+}  // namespace numeria
