@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "numeria/form2.h"
+#include "numeria/messages.h"
 #include "values/values.h"
 
 namespace numeria {
@@ -18,8 +19,6 @@ constexpr const char* zero_divisor = "لا يجوز القسمة على صفر..
 // A divisor such as 0.3 is not 0, but the remainder works on whole numbers, where it becomes 0.
 constexpr const char* divisor_rounds_to_zero
     = "لإيجاد الباقي يقرب المقسوم عليه إلى أقرب عدد صحيح، وهنا يصبح صفرا... قم بإعادة الادخال للقيمة الثانية";
-// Numbers or results beyond what a double holds, or too large for an exact remainder.
-constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
 }  // namespace
 
@@ -63,7 +62,7 @@ void Form7::compute(Op op)
     const auto n = read_numbers();
     const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
     if (!r) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     text3.show();
@@ -89,7 +88,7 @@ void Form7::command4_click()
     const auto quotient = n ? values::finite(values::fix(n->x / n->y)) : std::nullopt;
     const auto remainder = n ? values::mod(n->x, n->y) : std::nullopt;
     if (!quotient || !remainder) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     text3.set_text(cstr(*quotient));

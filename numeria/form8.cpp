@@ -44,7 +44,7 @@ void Form8::practise(Operation op)
     reset(op);
     const auto f = read_fractions();
     if (!f) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     if (f->b == 0 || f->d == 0) {

@@ -17,10 +17,6 @@ constexpr const char* new_denominator = "هو المقام الجديد";
 constexpr const char* rescale = "والان قسمة المقام الجديد.. بالمقامات القديمة.. وضرب الناتج بالبسطين";
 constexpr const char* multiplication = "الطريقة.. ضرب البسط بالبسط... والمقام في المقام";
 constexpr const char* division = "نقلب الكسر الثاني.. ونحول الإشارة من قسمة إلى ضرب";
-// Nonzero numbers whose product is too small for a double come out as 0, and a denominator of 0
-// would turn a true result into a false one.
-constexpr const char* too_small = "الأعداد صغيرة جدا... قم بإدخال أعداد أكبر";
-
 // Any common multiple of the denominators gives a fraction equal to the true sum or difference.
 // For whole positive denominators it is the least one, the one the pupil is taught to find; for
 // other unequal denominators, their product. Empty beyond the double range.
@@ -91,11 +87,11 @@ void FractionBoard::work(Operation op, Fractions f)
 bool FractionBoard::can_show(std::optional<double> numerator, std::optional<double> denominator)
 {
     if (!numerator || !denominator) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return false;
     }
     if (*denominator == 0) {
-        ui.message(too_small);
+        ui.message(numbers_too_small);
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/screen.h"
+#include "numeria/messages.h"
 
 namespace numeria {
 
@@ -33,7 +34,6 @@ struct FractionBoard : Screen {
 
     static constexpr Colour pale = 0x00FFFFC0, board = 0x00FFFF80, red = 0x000000FF;
     // Numbers or results beyond what a double holds.
-    static constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
     const Differences diff_;
     // clang-format off

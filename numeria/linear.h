@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/screen.h"
+#include "numeria/messages.h"
 
 namespace numeria {
 
@@ -17,7 +18,6 @@ struct Equation {
 
 // Numbers that the board cannot work with because they, their difference or their quotient lie
 // beyond the double range.
-inline constexpr const char* numbers_too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
 struct LinearBoard : Screen {
     // What the lesson's board does differently from the practice screen's.
