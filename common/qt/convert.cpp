@@ -64,9 +64,12 @@ static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int
 {
     const QFontMetrics m(font);
     const int width = box.width() - 2 * margin;
-    if (fit == Fit::OneLine)
-        return m.horizontalAdvance(text) <= width && m.height() <= box.height();
     const QRect needed = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
+    // Labels are drawn with word wrap, which breaks a caption at a space when its laid-out width
+    // is a pixel wider than its advance.
+    if (fit == Fit::OneLine)
+        return m.horizontalAdvance(text) <= width && needed.width() <= width && needed.height() < 2 * m.lineSpacing()
+            && m.height() <= box.height();
     return needed.width() <= width && needed.height() <= box.height() - margin;
 }
 

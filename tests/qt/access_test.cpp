@@ -29,7 +29,7 @@ TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls
             ASSERT_NE(a, nullptr);
             const bool decoration = (c->kind == Kind::Shape || c->kind == Kind::Line || c->kind == Kind::Image)
                 && c->accessible_name.empty();
-            EXPECT_EQ(a->state().invisible, decoration || !c->visible);
+            EXPECT_EQ(a->state().invisible, decoration || !c->shown());
             if (decoration)
                 continue;
             const std::string spoken = c->accessible_name.empty() ? c->text : c->accessible_name;
