@@ -3,6 +3,7 @@
 
 #include "numeria/form1.h"
 #include "numeria/form10.h"
+#include "numeria/form11.h"
 #include "numeria/form2.h"
 #include "numeria/form3.h"
 #include "numeria/form4.h"
@@ -21,7 +22,7 @@ const model::ProgramDescription& program()
         .icon = "numeria-icon",
         .screens = {model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
                     model::entry<Form4>("Form4"), model::entry<Form5>("Form5"), model::entry<Form6>("Form6"),
-                    model::entry<Form7>("Form7"), model::entry<Form10>("Form10")},
+                    model::entry<Form7>("Form7"), model::entry<Form10>("Form10"), model::entry<Form11>("Form11")},
     };
     return description;
 }
