@@ -3,6 +3,7 @@
 
 #include "numeria/form1.h"
 #include "numeria/form10.h"
+#include "numeria/form11.h"
 #include "numeria/form2.h"
 #include "numeria/form3.h"
 #include "numeria/form4.h"
@@ -32,6 +33,7 @@ const model::ProgramDescription& program()
             model::entry<Form8>("Form8"),
             model::entry<Form9>("Form9"),
             model::entry<Form10>("Form10"),
+            model::entry<Form11>("Form11"),
         },
     };
     return description;

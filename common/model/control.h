@@ -52,6 +52,9 @@ struct Control {
     bool value = false;  // option buttons
     bool right_to_left = false;
     bool border = false;  // labels: a single line around the caption
+    // Labels: the caption breaks onto lines within the box even where the box is too low for two
+    // lines of the font it is drawn in, whose lines are taller than the designer font's.
+    bool wraps = false;
     std::optional<int> tab_index;
     Align align = Align::Left;
     std::optional<Colour> back, fore, fill;
@@ -114,6 +117,7 @@ public:
     using Handle::Handle;
     Label caption(std::string s) { c_->text = std::move(s); return *this; }
     Label bordered() { c_->border = true; return *this; }
+    Label wraps() { c_->wraps = true; return *this; }
     const std::string& caption() const { return c_->text; }
     void set_caption(std::string s) const { c_->text = std::move(s); }
 };

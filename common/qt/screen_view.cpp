@@ -228,7 +228,7 @@ void ScreenView::fit(Entry& e, const QString& text)
     const Kind k = e.control->kind;
     if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
         const QFontMetrics m(e.base_font);
-        const Fit how = e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
+        const Fit how = e.control->wraps || e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
         const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();
         font = fit_font(font, text, e.widget->size(), how, margin);
     } else if (k == Kind::TextBox) {

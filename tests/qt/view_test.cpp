@@ -79,6 +79,19 @@ TEST(EveryScreen, NoCaptionIsClipped)
     });
 }
 
+// The ± of the quadratic formula is "+ -" in a box two lines of the designer font high, which
+// the substitute font's taller lines would otherwise squeeze onto one line.
+TEST_F(ViewTest, ALabelMarkedToWrapStacksItsCaptionWithinTheBox)
+{
+    open("Form10");
+    auto* sign = widget<QLabel>("Label3");
+    ASSERT_NE(sign, nullptr);
+    const QFontMetrics m(sign->font());
+    const QRect needed = m.boundingRect(QRect(0, 0, sign->width() - 2, 1 << 20), Qt::TextWordWrap, sign->text());
+    EXPECT_GE(needed.height(), 2 * m.lineSpacing());
+    EXPECT_LE(needed.height(), sign->height());
+}
+
 TEST_F(ViewTest, AWriteBeforeAMessageBoxIsOnScreenWhileTheBoxIsOpen)
 {
     open("Form2");
