@@ -64,8 +64,10 @@ static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int
 {
     const QFontMetrics m(font);
     const int width = box.width() - 2 * margin;
+    // The width a line is laid out in is its advance rounded up, not to the nearest pixel: a
+    // rounded advance lets the last pixel of a narrow "=" fall outside its box.
     if (fit == Fit::OneLine)
-        return m.horizontalAdvance(text) <= width && m.height() <= box.height();
+        return qCeil(QFontMetricsF(font).horizontalAdvance(text)) <= width && m.height() <= box.height();
     const QRect needed = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
     return needed.width() <= width && needed.height() <= box.height() - margin;
 }
