@@ -1,6 +1,7 @@
 // The start screen.
 #include "fractio/form2.h"
 
+#include "fractio/form3.h"
 #include "fractio/screens.h"
 
 namespace fractio {
@@ -14,6 +15,12 @@ Form2::Form2(Services& s)
               .height = 4005,
               .start = StartUp::System})
 {
+}
+
+void Form2::command1_click()
+{
+    ui.show<Form3>();
+    ui.unload(*this);
 }
 
 void Form2::command2_click()

@@ -23,11 +23,13 @@ struct Form2 final : Screen {
                                             .font(sans(18, Weight::Bold)).fore(red).centred();
     Label  label3_1 = label("Label3", 1)   .at(1320, 3240, 3975,  375).caption("مدرسة المبرمج الثاني")
                                             .font(sans(13.5, Weight::Bold)).fore(blue).centred();
-    Button command1 = button("Command1")   .at( 120, 3480,  975,  375).caption("بداية");
+    Button command1 = button("Command1")   .at( 120, 3480,  975,  375).caption("بداية")
+                                            .on_click([this] { command1_click(); });
     Button command2 = button("Command2")   .at(5520, 3480,  855,  375).caption("خروج")
                                             .on_click([this] { command2_click(); });
     // clang-format on
 
+    void command1_click();
     void command2_click();
 };
 

@@ -17,4 +17,9 @@ $shoot docs/fractions.png numeria Form3 Command2
 $shoot docs/fractions-practice.png numeria Form8 Text1=3 Text2=4 Text3=5 Text4=6 Command3
 $shoot docs/quadratic.png numeria Form10 Command1 Command2 Command2
 $shoot docs/quadratic-practice.png numeria Form11 Text1=2 Text2=5 Text3=-3 Command1 Command2 Command2 Command2 Command4
+$shoot docs/fractio-start.png fractio Form2
+$shoot docs/fractio-menu.png fractio Form3
+$shoot docs/fractio-equivalent.png fractio Form1 Text1=1 Text2=2 Command1
+$shoot docs/fractio-simplify.png fractio Form4 Text1=6 Text2=3 Command1
+$shoot docs/fractio-quiz.png fractio Form5 Command6
 rm -f docs/*-box[2-9].png

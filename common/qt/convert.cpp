@@ -65,11 +65,12 @@ static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int
     const QFontMetrics m(font);
     const int width = box.width() - 2 * margin;
     // Measured as the text is laid out when drawn: the plain advance can be a pixel short of it,
-    // and a short caption such as "س +" would then break at its space into a second, clipped line.
+    // and a short caption such as "س +" would then break at its space into a second, clipped line;
+    // a line's width is its advance rounded up, or the last pixel of a narrow "=" falls outside.
     const QRect needed = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
     if (fit == Fit::OneLine)
-        return m.horizontalAdvance(text) <= width && needed.width() <= width && needed.height() < 2 * m.lineSpacing()
-            && m.height() <= box.height();
+        return qCeil(QFontMetricsF(font).horizontalAdvance(text)) <= width && needed.width() <= width
+            && needed.height() < 2 * m.lineSpacing() && m.height() <= box.height();
     return needed.width() <= width && needed.height() <= box.height() - margin;
 }
 

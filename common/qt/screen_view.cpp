@@ -230,7 +230,10 @@ void ScreenView::fit(Entry& e, const QString& text)
         const QFontMetrics m(e.base_font);
         const Fit how = e.control->wraps || e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
         const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();
-        font = fit_font(font, text, e.widget->size(), how, margin);
+        // A bordered label draws within its border.
+        auto* label = qobject_cast<QLabel*>(e.widget);
+        const QSize room = label != nullptr ? label->contentsRect().size() : e.widget->size();
+        font = fit_font(font, text, room, how, margin);
     } else if (k == Kind::TextBox) {
         font = fit_font(font, text, e.widget->size(), Fit::OneLine, 2);
     }

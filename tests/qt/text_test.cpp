@@ -46,6 +46,12 @@ struct Samples final : Screen {
     Label bordered = label("Bordered").at(3000, 4200, 1500, 375).caption("٣").back(0x00FFFFC0).bordered();
     Label plain = label("Plain").at(3000, 4800, 1500, 375).caption("٣").back(0x00FFFFC0);
 
+    Label boxed = label("Boxed")
+                      .at(120, 6200, 465, 495)
+                      .caption("-12.5")
+                      .font({"Arabic Transparent", 12, Weight::Bold})
+                      .bordered()
+                      .centred();
     Label wrapped = label("Wrapped")
                         .at(120, 5000, 2000, 1000)
                         .font(sans(9.75))
@@ -131,6 +137,13 @@ TEST_F(SampleTest, ALabelTallEnoughForTwoLinesWrapsRatherThanShrinks)
     EXPECT_DOUBLE_EQ(w->font().pointSizeF(), 9.75);
     const QFontMetrics m(w->font());
     EXPECT_GT(m.horizontalAdvance(static_cast<QLabel*>(w)->text()), w->width());
+}
+
+TEST_F(SampleTest, ANumberInABorderedLabelShrinksWithinTheBorderRatherThanBeingCutShort)
+{
+    auto* boxed = widget<qtview::TextLabel>("Boxed");
+    EXPECT_EQ(boxed->shown_text(), boxed->text());
+    EXPECT_LT(boxed->font().pointSizeF(), 12);
 }
 
 TEST_F(ViewTest, EveryNumberOnThePracticeScreenIsShownWholeOrVisiblyCutShort)

@@ -1,0 +1,76 @@
+// The equivalent-fractions screen. Any two non-zero numbers make a fraction here, negative and
+// non-whole ones included; nothing is reduced.
+#include "fractio/form1.h"
+
+#include <optional>
+
+#include "fractio/form3.h"
+#include "values/values.h"
+
+namespace fractio {
+
+namespace {
+
+constexpr const char* incomplete = "أكمل البيانات ";
+constexpr const char* impossible = "لايمكن .. فضلاً تأكد من الكسر ";
+
+}  // namespace
+
+Form1::Form1(Services& s)
+    : Screen(s,
+             {.name = "Form1",
+              .caption = app_title,
+              .back = back_colour,
+              .width = 10410,
+              .height = 3870,
+              .start = StartUp::System})
+{
+}
+
+void Form1::command1_click()
+{
+    if (text1.text().empty() || text2.text().empty()) {
+        ui.message(incomplete);
+        return;
+    }
+    const auto d = values::strict(text2.text());
+    const auto n = values::strict(text1.text());
+    if (!n || !d || *n == 0 || *d == 0) {
+        ui.message(impossible);
+        return;
+    }
+    // Every product is made before any is written, so that a refusal leaves the row as it was.
+    std::array<double, count> numerators{}, denominators{};
+    for (int i = 0; i < count; ++i) {
+        const auto top = values::finite(*n * (i + 2));
+        const auto bottom = values::finite(*d * (i + 2));
+        if (!top || !bottom) {
+            ui.message(too_large);
+            return;
+        }
+        numerators[i] = *top;
+        denominators[i] = *bottom;
+    }
+    for (int i = 0; i < count; ++i)
+        label2[i].set_caption(values::cstr(numerators[i]));
+    for (int i = 0; i < count; ++i)
+        label3[i].set_caption(values::cstr(denominators[i]));
+}
+
+void Form1::command2_click()
+{
+    for (int i = 0; i < count; ++i) {
+        label2[i].set_caption("");
+        label3[i].set_caption("");
+    }
+    text1.set_text("");
+    text2.set_text("");
+}
+
+void Form1::command3_click()
+{
+    ui.show<Form3>();
+    ui.unload(*this);
+}
+
+}  // namespace fractio
