@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Draws the program's artwork into art/ with ImageMagick: the window icon in several sizes,
-# the picture above the menu buttons and the eight-frame animation between the bottom buttons.
+# Draws the programs' artwork into art/ with ImageMagick: each program's icon in several sizes,
+# numeria's picture above the menu buttons and the eight-frame animation between the bottom buttons.
 set -euo pipefail
 cd "$(dirname "$0")/../art"
 font=DejaVu-Sans-Bold
 
-convert -size 256x256 xc:none -fill '#1565C0' -draw 'roundrectangle 8,8 247,247 40,40' \
-    -fill '#FFD54F' -draw 'circle 128,128 128,40' \
-    -font "$font" -fill '#B71C1C' -pointsize 92 -gravity center -annotate +0+0 '+÷' \
-    numeria-icon-256.png
-for size in 16 24 32 48 64 128; do
-    convert numeria-icon-256.png -resize ${size}x${size} numeria-icon-${size}.png
+# The icons are drawn by hand as SVG in packaging/ (the desktop menu takes those as they are);
+# the window and the menu's fixed sizes are rendered from them, from 256 pixels down.
+for program in numeria fractio; do
+    convert -background none "../packaging/$program-icon.svg" -strip PNG32:"$program-icon-256.png"
+    for size in 16 24 32 48 64 128; do
+        convert "$program-icon-256.png" -resize ${size}x${size} -strip PNG32:"$program-icon-$size.png"
+    done
 done
 
 # The picture's lowest rows lie under the menu's rounded panel, so they stay transparent.
