@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing the tutors need.
+# Installs the Debian packages that building, running, testing and packaging the tutors need.
 # Idempotent, and silent when everything is already there.
 set -euo pipefail
 
@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev qt6-translations-l10n
     fonts-noto-ui-core fonts-noto-core fonts-kacst fonts-dejavu-core
     xvfb xauth openbox imagemagick
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
