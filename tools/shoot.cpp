@@ -30,7 +30,8 @@ public:
         if (view == nullptr)
             return;
         QPixmap screen = view->grab();
-        auto box = qtview::make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), nullptr);
+        auto box = qtview::make_message_box(QString::fromStdString(prompt), QString::fromStdString(title),
+                                            qtview::Digits::Western, nullptr);
         box->adjustSize();
         box->show();  // lays the box out so it can be grabbed
         const QPixmap picture = box->grab();

@@ -141,7 +141,7 @@ void Shell::shown(model::Screen& screen)
 {
     ScreenView* view = view_of(screen);
     if (view == nullptr) {
-        view = new ScreenView(screen, *program_, [this] { sync_all(); });
+        view = new ScreenView(screen, *program_, digits_, [this] { sync_all(); });
         views_[&screen] = view;
         view->place();
     }
