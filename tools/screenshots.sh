@@ -15,4 +15,6 @@ $shoot docs/linear-practice.png numeria Form9 Text1=2 Text2=3 Text3=11 Command3 
 $shoot docs/linear-practice-zero.png numeria Form9 Text1=0 Text2=3 Text3=11 Command3
 $shoot docs/fractions.png numeria Form3 Command2
 $shoot docs/fractions-practice.png numeria Form8 Text1=3 Text2=4 Text3=5 Text4=6 Command3
+$shoot --digits eastern docs/fractions-eastern.png numeria Form3 Command2
+$shoot --zoom 2 docs/integers-practice-zoom2.png numeria Form7 Text1=7 Text2=-2 Command4
 rm -f docs/*-box[2-9].png
