@@ -22,4 +22,6 @@ $shoot docs/fractio-menu.png fractio Form3
 $shoot docs/fractio-equivalent.png fractio Form1 Text1=1 Text2=2 Command1
 $shoot docs/fractio-simplify.png fractio Form4 Text1=6 Text2=3 Command1
 $shoot docs/fractio-quiz.png fractio Form5 Command6
+$shoot --digits eastern docs/fractions-eastern.png numeria Form3 Command2
+$shoot --zoom 2 docs/integers-practice-zoom2.png numeria Form7 Text1=7 Text2=-2 Command4
 rm -f docs/*-box[2-9].png

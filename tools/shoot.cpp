@@ -1,8 +1,10 @@
 // Renders a screen offscreen to PNG, after a list of clicks, with a picture of every message box
 // that the clicks open.
-//   shoot OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...
+//   shoot [--digits western|eastern] [--zoom FACTOR] OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...
 // A CONTROL is clicked; CONTROL=TEXT types TEXT into a box. Message boxes are answered with OK
-// and saved as OUT-box1.png, OUT-box2.png, ... showing the screen behind them.
+// and saved as OUT-box1.png, OUT-box2.png, ... showing the screen behind them. The digits and
+// the zoom are the programs' own options; the choices the programs keep are neither read nor
+// changed.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -12,13 +14,17 @@
 #include "fractio/screens.h"
 #include "numeria/screens.h"
 #include "qt/app.h"
+#include "qt/options.h"
 #include "values/random.h"
 
 namespace {
 
 class ShotBox final : public model::MessageBox {
 public:
-    ShotBox(qtview::Shell& shell, QString stem) : shell_(shell), stem_(std::move(stem)) {}
+    ShotBox(qtview::Shell& shell, QString stem, qtview::Digits digits)
+        : shell_(shell), stem_(std::move(stem)), digits_(digits)
+    {
+    }
     model::Program* program = nullptr;
 
     void show(const std::string& prompt, const std::string& title) override
@@ -30,7 +36,8 @@ public:
         if (view == nullptr)
             return;
         QPixmap screen = view->grab();
-        auto box = qtview::make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), nullptr);
+        auto box
+            = qtview::make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), digits_, nullptr);
         box->adjustSize();
         box->show();  // lays the box out so it can be grabbed
         const QPixmap picture = box->grab();
@@ -48,6 +55,7 @@ public:
 private:
     qtview::Shell& shell_;
     QString stem_;
+    qtview::Digits digits_;
     int count_ = 0;
 };
 
@@ -55,13 +63,25 @@ private:
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    qtview::set_up_application(app);
-    const QStringList args = QApplication::arguments();
-    if (args.size() < 4) {
-        std::cerr << "usage: shoot OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...\n";
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    qtview::add_view_options(parser);
+    QString error;
+    const bool parsed = parser.parse(arguments);
+    const auto choice = parsed ? qtview::take_view_options(parser, {}, QStringLiteral("shoot"), error) : std::nullopt;
+    if (!choice || parser.positionalArguments().size() < 3) {
+        std::cerr << (parsed ? error : parser.errorText() + QLatin1Char('\n')).toStdString()
+                  << "usage: shoot [--digits western|eastern] [--zoom FACTOR] OUT.png PROGRAM FORM "
+                     "[CONTROL | CONTROL=TEXT]...\n";
         return 2;
     }
+    qtview::apply_zoom(choice->zoom);
+    QApplication app(argc, argv);
+    qtview::set_up_application(app);
+    // The tool's name, then what is not an option, as the steps below count them.
+    const QStringList args = QStringList{arguments.front()} + parser.positionalArguments();
     const QString out = args[1];
     const model::ProgramDescription* description = nullptr;
     for (const auto* d : {&numeria::program(), &fractio::program()})
@@ -72,10 +92,10 @@ int main(int argc, char** argv)
         return 2;
     }
     values::RuntimeRandom random;
-    qtview::Shell shell;
+    qtview::Shell shell(choice->digits);
     QString stem = out;
     stem.chop(4);
-    ShotBox box(shell, stem);
+    ShotBox box(shell, stem, choice->digits);
     model::Program program(std::string(description->title), box, random);
     box.program = &program;
     shell.attach(program);

@@ -9,8 +9,10 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTranslator>
+#include <cstdio>
 
 #include "qt/convert.h"
+#include "qt/options.h"
 #include "values/random.h"
 
 namespace qtview {
@@ -98,13 +100,25 @@ void set_up_application(QApplication& app)
 
 int run_program(int argc, char** argv, const model::ProgramDescription& description)
 {
+    // The command line is read before the application exists: the zoom must be set by then, and
+    // help needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Start start = read_command_line(arguments, description, *kept_choices());
+    if (start.exit_status) {
+        std::fputs(start.output.toUtf8().constData(), *start.exit_status == 0 ? stdout : stderr);
+        return *start.exit_status;
+    }
+    apply_zoom(start.choice.zoom);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(description.id.data(), description.id.size()));
+    QApplication::setApplicationVersion(QStringLiteral(TUTORS_VERSION));
     set_up_application(app);
     if (!description.icon.empty())
         QApplication::setWindowIcon(load_icon(std::string(description.icon)));
     values::RuntimeRandom random;
-    Shell shell;
+    Shell shell(start.choice.digits);
     model::Program program(std::string(description.title), shell, random);
     shell.attach(program);
     description.screen(description.start).show(program);
@@ -141,7 +155,7 @@ void Shell::shown(model::Screen& screen)
 {
     ScreenView* view = view_of(screen);
     if (view == nullptr) {
-        view = new ScreenView(screen, *program_, [this] { sync_all(); });
+        view = new ScreenView(screen, *program_, digits_, [this] { sync_all(); });
         views_[&screen] = view;
         view->place();
     }

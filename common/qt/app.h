@@ -27,7 +27,8 @@ int run_program(int argc, char** argv, const model::ProgramDescription& program)
 
 class Shell final : public model::ProgramObserver, public model::MessageBox {
 public:
-    Shell() = default;
+    // Every screen and message box shows its numbers in `digits`.
+    explicit Shell(Digits digits = Digits::Western) : digits_(digits) {}
     ~Shell() override;
 
     void attach(model::Program& program);
@@ -45,10 +46,12 @@ public:
 private:
     model::Program* program_ = nullptr;
     std::map<const model::Screen*, ScreenView*> views_;
+    Digits digits_;
     bool ended_ = false;
 };
 
-// The message box as the pupil sees it; exposed so that tools can render one.
-std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, QWidget* parent);
+// The message box as the pupil sees it, its numbers in `digits`; exposed so that tools can render
+// one.
+std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, Digits digits, QWidget* parent);
 
 }  // namespace qtview

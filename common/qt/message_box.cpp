@@ -29,8 +29,10 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<QWidget> make_message_box(const QString& prompt, const QString& title, QWidget* parent)
+std::unique_ptr<QWidget> make_message_box(const QString& written_prompt, const QString& written_title, Digits digits,
+                                          QWidget* parent)
 {
+    const QString prompt = in_digits(written_prompt, digits), title = in_digits(written_title, digits);
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("MessageBox"));
     box->setLayoutDirection(Qt::RightToLeft);
@@ -53,7 +55,7 @@ void Shell::show(const std::string& prompt, const std::string& title)
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && program_ != nullptr && program_->current() != nullptr)
         parent = view_of(*program_->current());
-    auto box = make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), parent);
+    auto box = make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), digits_, parent);
     static_cast<QMessageBox*>(box.get())->exec();
 }
 

@@ -99,14 +99,14 @@ bool windowed(Kind k) { return k == Kind::TextBox || k == Kind::Button || k == K
 
 }  // namespace
 
-ScreenView::ScreenView(model::Screen& screen, model::Program& program, std::function<void()> after_event)
-    : screen_(&screen), program_(program), after_event_(std::move(after_event))
+ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event)
+    : screen_(&screen), program_(program), digits_(digits), after_event_(std::move(after_event))
 {
     const QScreen* desktop = QGuiApplication::primaryScreen();
     dpi_ = desktop != nullptr ? desktop->logicalDotsPerInch() : 96.0;
     const auto& d = screen.design();
     setObjectName(qs(d.name));
-    setWindowTitle(qs(d.caption).trimmed());
+    setWindowTitle(in_digits(qs(d.caption).trimmed(), digits_));
     setAccessibleName(windowTitle());
     setLayoutDirection(Qt::RightToLeft);
     QPalette p = palette();
@@ -207,7 +207,7 @@ void ScreenView::share_column_sizes()
     for (Entry& e : entries_) {
         if (e.control->kind != Kind::Button)
             continue;
-        fit(e, qs(e.control->text));
+        fit(e, shown(*e.control));
         auto key = std::make_tuple(e.control->container, e.control->left, e.control->width);
         auto [it, fresh] = column.try_emplace(key, e.widget->font().pointSizeF());
         if (!fresh)
@@ -251,6 +251,14 @@ static QString shown_text(QWidget* w, const QString& text)
     return text;
 }
 
+// What the pupil typed into an input box is theirs and stays as typed, in either digit set;
+// everything else is shown in the chosen digits.
+QString ScreenView::shown(const Control& c) const
+{
+    const bool typed = c.kind == Kind::TextBox && c.role == model::BoxRole::Input;
+    return typed ? qs(c.text) : in_digits(qs(c.text), digits_);
+}
+
 void ScreenView::sync()
 {
     if (screen_ == nullptr)
@@ -262,7 +270,7 @@ void ScreenView::sync()
 void ScreenView::sync_entry(Entry& e)
 {
     const Control& c = *e.control;
-    const QString text = qs(c.text);
+    const QString text = shown(c);
     if (text != e.fitted_text)
         fit(e, text);
     switch (c.kind) {
@@ -285,8 +293,8 @@ void ScreenView::sync_entry(Entry& e)
     // A number cut short on screen is read whole by the tooltip and the screen reader.
     const bool cut = shown_text(e.widget, text) != text;
     e.widget->setToolTip(cut ? text : QString());
-    e.widget->setAccessibleName(c.accessible_name.empty() ? text : qs(c.accessible_name));
-    e.widget->setAccessibleDescription(qs(c.accessible_description));
+    e.widget->setAccessibleName(c.accessible_name.empty() ? text : in_digits(qs(c.accessible_name), digits_));
+    e.widget->setAccessibleDescription(in_digits(qs(c.accessible_description), digits_));
     e.widget->setVisible(c.visible);
 }
 

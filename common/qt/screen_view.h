@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/program.h"
+#include "qt/digits.h"
 
 namespace qtview {
 
@@ -18,8 +19,8 @@ inline constexpr char decoration_property[] = "decoration";
 class ScreenView final : public QWidget {
 public:
     // after_event runs once an event on this window has been handled, to bring every window up
-    // to date with the model.
-    ScreenView(model::Screen& screen, model::Program& program, std::function<void()> after_event);
+    // to date with the model. Numbers are shown in `digits`.
+    ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event);
 
     void sync();
     void place();  // size and position on the desktop from the designer values
@@ -47,9 +48,11 @@ private:
     void sync_entry(Entry& e);
     void fit(Entry& e, const QString& text);
     void press(model::Control* button);
+    QString shown(const model::Control& control) const;
 
     model::Screen* screen_;
     model::Program& program_;
+    Digits digits_;
     std::function<void()> after_event_;
     qreal dpi_;
     std::vector<Entry> entries_;

@@ -33,9 +33,10 @@ QString fitted(const QString& text, const QFontMetrics& metrics, int width, bool
 
 bool is_number(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral(
-        "^\\s*[-+]?[0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}.,\\x{066B}]*[0-9\\x{0660}-\\x{0669}\\x{06F0}-"
-        "\\x{06F9}]([.,\\x{066B}][0-9]*)?([EeDd][-+]?[0-9]+)?\\s*$"));
+    // %1: the digits of either set.
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?[%1.,\\x{066B}]*[%1]([.,\\x{066B}][%1]*)?([EeDd][-+]?[%1]+)?\\s*$")
+            .arg(QStringLiteral("0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}")));
     return number.match(text).hasMatch();
 }
 

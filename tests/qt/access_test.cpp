@@ -19,7 +19,7 @@ QAccessibleInterface* access(QWidget* w) { return QAccessible::queryAccessibleIn
 
 TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls)
 {
-    for_every_screen([](qtview::ScreenView& view) {
+    for_every_screen([](qtview::ScreenView& view, qtview::Digits digits) {
         for (QWidget* w : view.findChildren<QWidget*>()) {
             const model::Control* c = view.control_of(w);
             if (c == nullptr)
@@ -33,8 +33,11 @@ TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls
             if (decoration)
                 continue;
             const std::string spoken = c->accessible_name.empty() ? c->text : c->accessible_name;
-            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), spoken);
-            EXPECT_EQ(a->text(QAccessible::Description).toStdString(), c->accessible_description);
+            const auto in_digits = [digits](const std::string& s) {
+                return qtview::in_digits(QString::fromStdString(s), digits).toStdString();
+            };
+            EXPECT_EQ(a->text(QAccessible::Name).toStdString(), in_digits(spoken));
+            EXPECT_EQ(a->text(QAccessible::Description).toStdString(), in_digits(c->accessible_description));
             if (c->kind == Kind::TextBox) {
                 EXPECT_EQ(a->role(), QAccessible::EditableText);
                 EXPECT_EQ(a->state().readOnly, c->locked());
@@ -90,7 +93,7 @@ TEST_F(FocusTest, TheFocusedControlWearsAPlainRingFromTheStart)
 
 TEST(MessageBox, HasOnlyACloseButtonInItsTitleBarAndComesBackWhenMinimised)
 {
-    auto box = qtview::make_message_box("نص", "12", nullptr);
+    auto box = qtview::make_message_box("نص", "12", qtview::Digits::Western, nullptr);
     const Qt::WindowFlags flags = box->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);

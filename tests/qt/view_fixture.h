@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <utility>
@@ -16,6 +17,9 @@
 #include "numeria/screens.h"
 #include "qt/app.h"
 #include "values/random.h"
+
+// Failures print texts as the pupil would read them.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace view_testing {
 
@@ -35,19 +39,22 @@ struct ViewTest : ::testing::Test {
     void click(const char* name) { widget<QAbstractButton>(name)->click(); }
 };
 
-// Every screen of every program, each in a program of its own.
+// Every screen of every program in both digit sets, each in a program of its own.
 template <class Check>
 void for_every_screen(Check check)
 {
-    for (const auto* description : {&numeria::program(), &fractio::program()}) {
-        for (const auto& entry : description->screens) {
-            SCOPED_TRACE(std::string(description->id) + " " + std::string(entry.name));
-            values::RuntimeRandom random;
-            qtview::Shell shell;
-            model::Program program{std::string(description->title), shell, random};
-            shell.attach(program);
-            entry.show(program);
-            check(*shell.view_of(*program.current()));
+    for (const auto digits : {qtview::Digits::Western, qtview::Digits::Eastern}) {
+        for (const auto* description : {&numeria::program(), &fractio::program()}) {
+            for (const auto& entry : description->screens) {
+                SCOPED_TRACE(std::string(description->id) + " " + std::string(entry.name)
+                             + (digits == qtview::Digits::Eastern ? " in Eastern digits" : ""));
+                values::RuntimeRandom random;
+                qtview::Shell shell(digits);
+                model::Program program{std::string(description->title), shell, random};
+                shell.attach(program);
+                entry.show(program);
+                check(*shell.view_of(*program.current()), digits);
+            }
         }
     }
 }

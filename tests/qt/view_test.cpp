@@ -60,7 +60,7 @@ TEST_F(ViewTest, FontsFollowTheSubstitutionTable)
 
 TEST(EveryScreen, NoCaptionIsClipped)
 {
-    for_every_screen([](qtview::ScreenView& view) {
+    for_every_screen([](qtview::ScreenView& view, qtview::Digits) {
         for (QWidget* w : view.findChildren<QWidget*>()) {
             QString text;
             int margin = 1;

@@ -1,0 +1,51 @@
+// The command line of the programs and of the screenshot tool, and the choices a program keeps
+// from one run to the next.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QSettings>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "model/screen_list.h"
+#include "qt/digits.h"
+
+namespace qtview {
+
+// How every screen is shown: the digits of its numbers and the scale of the whole program.
+struct ViewChoice {
+    Digits digits = Digits::Western;
+    double zoom = 1.0;
+};
+
+inline constexpr double smallest_zoom = 0.75;
+inline constexpr double largest_zoom = 3.0;
+
+// --digits western|eastern and --zoom FACTOR, on any command line that takes them.
+void add_view_options(QCommandLineParser& parser);
+// `choice` with what the parsed command line sets; empty when a value is bad, and then `error`
+// says what was wrong, in Arabic and in English, after the program's name `id`.
+std::optional<ViewChoice> take_view_options(const QCommandLineParser& parser, ViewChoice choice, const QString& id,
+                                            QString& error);
+
+// What a program does with its command line: start with a choice, or stop at once.
+struct Start {
+    ViewChoice choice;
+    std::optional<int> exit_status;  // set when the program stops without starting
+    QString output;                  // help or version for stdout, or what was wrong for stderr
+};
+
+// Reads the command line (argv as strings); what it leaves out comes from `kept`, and what it
+// sets is kept there for the next runs. A command line that stops the program keeps nothing.
+Start read_command_line(const QStringList& arguments, const model::ProgramDescription& program, QSettings& kept);
+
+// Where a program keeps its choices: one place for both programs, so that the pupil's digits and
+// the classroom's zoom carry over from one to the other.
+std::unique_ptr<QSettings> kept_choices();
+
+// Scales the whole program as a higher resolution would, so that text stays crisp. Call before
+// the QApplication is made; a zoom of 1 leaves the environment as it is.
+void apply_zoom(double zoom);
+
+}  // namespace qtview
