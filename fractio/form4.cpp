@@ -64,7 +64,7 @@ void Form4::show_result(double numerator, double denominator)
         const double whole = numerator / denominator;
         label1.set_caption(values::cstr(whole));
         label2.set_caption(values::cstr(1));
-        label5.set_caption("=" + values::cstr(whole));
+        label5.set_caption(std::string("=").append(values::cstr(whole)));
         return;
     }
     label1.set_caption(values::cstr(numerator));
