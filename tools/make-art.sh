@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Draws the program's artwork into art/ with ImageMagick: the window icon in several sizes,
 # the picture above the menu buttons and the eight-frame animation between the bottom buttons.
+# Pictures are 8-bit RGBA, which decodes in a third of the time of 16-bit, and the icon comes
+# in the few sizes that window managers draw it at.
 set -euo pipefail
 cd "$(dirname "$0")/../art"
 font=DejaVu-Sans-Bold
 
+master=$(mktemp --suffix=.png)
+trap 'rm -f "$master"' EXIT
 convert -size 256x256 xc:none -fill '#1565C0' -draw 'roundrectangle 8,8 247,247 40,40' \
     -fill '#FFD54F' -draw 'circle 128,128 128,40' \
     -font "$font" -fill '#B71C1C' -pointsize 92 -gravity center -annotate +0+0 '+÷' \
-    numeria-icon-256.png
-for size in 16 24 32 48 64 128; do
-    convert numeria-icon-256.png -resize ${size}x${size} numeria-icon-${size}.png
+    "$master"
+for size in 16 24 32 48; do
+    convert "$master" -resize ${size}x${size} -depth 8 PNG32:numeria-icon-${size}.png
 done
 
 # The picture's lowest rows lie under the menu's rounded panel, so they stay transparent.
@@ -21,7 +25,7 @@ convert -size 114x71 xc:none -fill '#FFFFFF' -stroke '#1565C0' -strokewidth 2 \
     -fill '#1565C0' -annotate +78+26 '×' \
     -fill '#6A1B9A' -annotate +30+51 '÷' \
     -fill '#EF6C00' -annotate +64+51 '=' \
-    menu-picture.png
+    -depth 8 PNG32:menu-picture.png
 
 frames=()
 for i in 0 1 2 3 4 5 6 7; do

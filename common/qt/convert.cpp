@@ -3,7 +3,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QtMath>
+#include <map>
 
 namespace qtview {
 
@@ -30,12 +32,30 @@ QColor to_colour(model::Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+// Read with its format named: left to guess, Qt would load every image plugin there is first.
+static QImage read_art(const QString& name, const char* format)
+{
+    QImageReader reader(QStringLiteral(":/art/%1.%2").arg(name, QLatin1String(format)), format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QIcon load_icon(const std::string& name)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/art/%1-%2.png").arg(QString::fromStdString(name)).arg(size));
-    return icon;
+    // Never freed: pixmaps must not outlive the application, and a process-wide static would.
+    static auto* decoded = new std::map<std::string, QIcon>;
+    auto [it, fresh] = decoded->try_emplace(name);
+    if (fresh) {
+        const QString stem = QString::fromStdString(name);
+        for (int size : {16, 24, 32, 48})
+            it->second.addPixmap(QPixmap::fromImage(read_art(QStringLiteral("%1-%2").arg(stem).arg(size), "png")));
+    }
+    return it->second;
+}
+
+QPixmap load_picture(const std::string& name)
+{
+    return QPixmap::fromImage(read_art(QString::fromStdString(name), "png"));
 }
 
 QStringList families_for(const std::string& designer_name)

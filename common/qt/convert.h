@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QRect>
 #include <QStringList>
 
@@ -22,8 +23,11 @@ QColor to_colour(model::Colour colour);
 inline const QColor disabled_text{0x80, 0x80, 0x80};
 inline const QColor disabled_fill{0xC0, 0xC0, 0xC0};
 
-// An icon of the program's art in all the sizes it is drawn in.
+// An icon of the program's art in the sizes window managers draw it at, decoded once however
+// many windows wear it.
 QIcon load_icon(const std::string& name);
+// A picture of the program's art.
+QPixmap load_picture(const std::string& name);
 
 // Installed families that stand in for a designer font name, best first.
 QStringList families_for(const std::string& designer_name);

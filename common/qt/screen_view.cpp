@@ -88,7 +88,7 @@ QWidget* make_image(const Control& c, QWidget* parent)
         label->setMovie(movie);
         movie->start();
     } else {
-        label->setPixmap(QPixmap(QStringLiteral(":/art/%1.png").arg(qs(c.picture))));
+        label->setPixmap(load_picture(c.picture));
     }
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
     return label;
