@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QtMath>
+#include <fontconfig/fontconfig.h>
 #include <map>
 
 namespace qtview {
@@ -68,6 +69,29 @@ QStringList families_for(const std::string& designer_name)
         return {"KacstDigital", "Noto Kufi Arabic", "DejaVu Sans"};
     // MS Sans Serif, Arabic Transparent and anything unknown.
     return {"Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"};
+}
+
+void match_standins_only()
+{
+    QStringList families;
+    for (const char* name : designer_fonts)
+        for (const QString& family : families_for(name))
+            if (!families.contains(family))
+                families.append(family);
+    QByteArray rules = "<fontconfig><selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
+    for (const QString& family : families)
+        rules += "<pattern><patelt name=\"family\"><string>" + family.toHtmlEscaped().toUtf8()
+            + "</string></patelt></pattern>";
+    rules += "</acceptfont></selectfont></fontconfig>";
+    // The system's own configuration first, so that fonts are rendered exactly as before.
+    FcConfig* config = FcConfigCreate();
+    if (config == nullptr)
+        return;
+    if (FcConfigParseAndLoad(config, nullptr, FcTrue)
+        && FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(rules.constData()), FcTrue)
+        && FcConfigBuildFonts(config))
+        FcConfigSetCurrent(config);
+    FcConfigDestroy(config);
 }
 
 QFont to_font(const model::Font& font)

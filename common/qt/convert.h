@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QStringList>
+#include <array>
 
 #include "model/control.h"
 
@@ -29,8 +30,15 @@ QIcon load_icon(const std::string& name);
 // A picture of the program's art.
 QPixmap load_picture(const std::string& name);
 
-// Installed families that stand in for a designer font name, best first.
+// The designer's font names, each with installed families that stand in for it, best first.
+inline constexpr std::array<const char*, 5> designer_fonts
+    = {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi", "Led Italic Font"};
 QStringList families_for(const std::string& designer_name);
+// Leaves font matching to the families that stand in for the designer's fonts. Fontconfig weighs
+// every installed font each time Qt opens a font at a new size, and a desktop has hundreds; the
+// tutors draw with a handful, each list ending with a family that covers every script they write.
+// Call it before the first text is measured or drawn.
+void match_standins_only();
 QFont to_font(const model::Font& font);
 
 enum class Fit { OneLine, Wrapped };
