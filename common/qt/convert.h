@@ -45,6 +45,8 @@ enum class Fit { OneLine, Wrapped };
 // The smallest point size a text is shrunk to; what does not fit then is cut short.
 constexpr double legible_minimum = 7.0;
 // The font shrunk in quarter-point steps until the text fits the box, down to legible_minimum.
+// A text that shrinks goes straight to the size its width suggests, then steps from there;
+// answers are remembered, so a screen opened again measures nothing.
 QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin);
 
 }  // namespace qtview

@@ -226,7 +226,9 @@ void ScreenView::fit(Entry& e, const QString& text)
     QFont font = e.base_font;
     font.setPointSizeF(std::min(font.pointSizeF(), e.largest_size));
     const Kind k = e.control->kind;
-    if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
+    if (text.isEmpty()) {
+        // Nothing to measure, so the font is not opened before a handler writes something.
+    } else if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
         const QFontMetrics m(e.base_font);
         const Fit how = e.control->wraps || e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
         const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();
