@@ -79,6 +79,24 @@ QWidget* make_text_box(Control& c, QWidget* parent)
     return box;
 }
 
+// An animation rests while no one can see it: while its picture or its window is hidden or the
+// window is minimised. Otherwise it would wake the program several times a second for nothing.
+class RestWhileHidden final : public QObject {
+public:
+    RestWhileHidden(QMovie* movie, QLabel* label) : QObject(label), movie_(movie) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+            movie_->setPaused(event->type() == QEvent::Hide);
+        return false;
+    }
+
+private:
+    QMovie* movie_;
+};
+
 QWidget* make_image(const Control& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -87,6 +105,7 @@ QWidget* make_image(const Control& c, QWidget* parent)
         auto* movie = new QMovie(gif, QByteArray(), label);
         label->setMovie(movie);
         movie->start();
+        new RestWhileHidden(movie, label);
     } else {
         label->setPixmap(load_picture(c.picture));
     }

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMovie>
 #include <QPushButton>
 #include <QRawFont>
 #include <QTimer>
+#include <functional>
 
 #include "numeria/form1.h"
 #include "numeria/form2.h"
@@ -202,6 +204,27 @@ TEST_F(ViewTest, ATriedWrongOptionIsGreyedOutAtMarking)
     const int untried = pixels_near(picture(widget("Option2(1)")), qtview::disabled_fill);
     EXPECT_FALSE(widget("Option2(0)")->isEnabled());
     EXPECT_GT(tried, untried + 20);
+}
+
+TEST_F(ViewTest, TheMenuAnimationRestsWhileItsWindowIsHiddenOrMinimised)
+{
+    open("Form1");
+    view().show();
+    QMovie* movie = widget<QLabel>("Image1")->movie();
+    ASSERT_NE(movie, nullptr);
+    EXPECT_EQ(movie->state(), QMovie::Running);
+    const std::vector<std::pair<const char*, std::function<void(QWidget&)>>> table = {
+        {"hidden", [](QWidget& w) { w.hide(); }},
+        {"minimised", [](QWidget& w) { w.setWindowState(Qt::WindowMinimized); }},
+    };
+    for (const auto& [name, put_away] : table) {
+        SCOPED_TRACE(name);
+        put_away(view());
+        EXPECT_EQ(movie->state(), QMovie::Paused);
+        view().setWindowState(Qt::WindowNoState);
+        view().show();
+        EXPECT_EQ(movie->state(), QMovie::Running);
+    }
 }
 
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
