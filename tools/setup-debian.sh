@@ -7,7 +7,7 @@ packages=(
     cmake g++ clang clang-format libclang-rt-14-dev make libgtest-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n libfontconfig-dev
     fonts-noto-ui-core fonts-noto-core fonts-kacst fonts-dejavu-core
-    xvfb xauth openbox imagemagick libxcb-damage0-dev
+    xvfb xauth openbox imagemagick libxcb-damage0-dev pkg-config
 )
 
 missing=()
