@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Draws the programs' artwork into art/ with ImageMagick: each program's icon in several sizes,
-# numeria's picture above the menu buttons and the eight-frame animation between the bottom buttons.
+# Draws the programs' artwork with ImageMagick: each program's icon in the sizes window managers
+# draw it at (art/, compiled into the programs) and in the larger sizes of the desktop menu
+# (packaging/icons/), numeria's picture above the menu buttons and the eight-frame animation
+# between the bottom buttons. Pictures are 8-bit RGBA, which decodes in a third of the time of
+# 16-bit.
 set -euo pipefail
 cd "$(dirname "$0")/../art"
 font=DejaVu-Sans-Bold
 
 # The icons are drawn by hand as SVG in packaging/ (the desktop menu takes those as they are);
-# the window and the menu's fixed sizes are rendered from them, from 256 pixels down.
+# the fixed sizes are rendered from them, from 256 pixels down.
+mkdir -p ../packaging/icons
 for program in numeria fractio; do
-    convert -background none "../packaging/$program-icon.svg" -strip PNG32:"$program-icon-256.png"
-    for size in 16 24 32 48 64 128; do
-        convert "$program-icon-256.png" -resize ${size}x${size} -strip PNG32:"$program-icon-$size.png"
+    master=../packaging/icons/$program-icon-256.png
+    convert -background none "../packaging/$program-icon.svg" -strip -depth 8 PNG32:"$master"
+    for size in 64 128; do
+        convert "$master" -resize ${size}x${size} -strip -depth 8 PNG32:"../packaging/icons/$program-icon-$size.png"
+    done
+    for size in 16 24 32 48; do
+        convert "$master" -resize ${size}x${size} -strip -depth 8 PNG32:"$program-icon-$size.png"
     done
 done
 
@@ -22,7 +30,7 @@ convert -size 114x71 xc:none -fill '#FFFFFF' -stroke '#1565C0' -strokewidth 2 \
     -fill '#1565C0' -annotate +78+26 '×' \
     -fill '#6A1B9A' -annotate +30+51 '÷' \
     -fill '#EF6C00' -annotate +64+51 '=' \
-    menu-picture.png
+    -depth 8 PNG32:menu-picture.png
 
 frames=()
 for i in 0 1 2 3 4 5 6 7; do

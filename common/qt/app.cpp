@@ -88,8 +88,8 @@ void set_up_application(QApplication& app)
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(decoration_factory);
-    for (const char* name :
-         {"MS Sans Serif", "Arabic Transparent", "Simplified Arabic", "Monotype Koufi", "Led Italic Font"})
+    match_standins_only();
+    for (const char* name : designer_fonts)
         QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));
     QApplication::setFont(to_font(model::Font{}));
     auto* translator = new QTranslator(&app);

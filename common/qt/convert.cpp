@@ -3,7 +3,15 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImageReader>
+#include <QScreen>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
+#include <fontconfig/fontconfig.h>
+#include <map>
 
 namespace qtview {
 
@@ -30,12 +38,30 @@ QColor to_colour(model::Colour colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+// Read with its format named: left to guess, Qt would load every image plugin there is first.
+static QImage read_art(const QString& name, const char* format)
+{
+    QImageReader reader(QStringLiteral(":/art/%1.%2").arg(name, QLatin1String(format)), format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QIcon load_icon(const std::string& name)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/art/%1-%2.png").arg(QString::fromStdString(name)).arg(size));
-    return icon;
+    // Never freed: pixmaps must not outlive the application, and a process-wide static would.
+    static auto* decoded = new std::map<std::string, QIcon>;
+    auto [it, fresh] = decoded->try_emplace(name);
+    if (fresh) {
+        const QString stem = QString::fromStdString(name);
+        for (int size : {16, 24, 32, 48})
+            it->second.addPixmap(QPixmap::fromImage(read_art(QStringLiteral("%1-%2").arg(stem).arg(size), "png")));
+    }
+    return it->second;
+}
+
+QPixmap load_picture(const std::string& name)
+{
+    return QPixmap::fromImage(read_art(QString::fromStdString(name), "png"));
 }
 
 QStringList families_for(const std::string& designer_name)
@@ -50,6 +76,29 @@ QStringList families_for(const std::string& designer_name)
     return {"Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"};
 }
 
+void match_standins_only()
+{
+    QStringList families;
+    for (const char* name : designer_fonts)
+        for (const QString& family : families_for(name))
+            if (!families.contains(family))
+                families.append(family);
+    QByteArray rules = "<fontconfig><selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
+    for (const QString& family : families)
+        rules += "<pattern><patelt name=\"family\"><string>" + family.toHtmlEscaped().toUtf8()
+            + "</string></patelt></pattern>";
+    rules += "</acceptfont></selectfont></fontconfig>";
+    // The system's own configuration first, so that fonts are rendered exactly as before.
+    FcConfig* config = FcConfigCreate();
+    if (config == nullptr)
+        return;
+    if (FcConfigParseAndLoad(config, nullptr, FcTrue)
+        && FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(rules.constData()), FcTrue)
+        && FcConfigBuildFonts(config))
+        FcConfigSetCurrent(config);
+    FcConfigDestroy(config);
+}
+
 QFont to_font(const model::Font& font)
 {
     QFont f;
@@ -60,7 +109,16 @@ QFont to_font(const model::Font& font)
     return f;
 }
 
-static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
+namespace {
+
+struct Measure {
+    bool fits;
+    // What the font size should be multiplied by for the text to fit, by a straight scaling of
+    // its width or its area; only a first guess.
+    double scale;
+};
+
+Measure measure(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
 {
     const QFontMetrics m(font);
     const int width = box.width() - 2 * margin;
@@ -68,18 +126,70 @@ static bool fits(const QFont& font, const QString& text, QSize box, Fit fit, int
     // and a short caption such as "س +" would then break at its space into a second, clipped line;
     // a line's width is its advance rounded up, or the last pixel of a narrow "=" falls outside.
     const QRect needed = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
-    if (fit == Fit::OneLine)
-        return qCeil(QFontMetricsF(font).horizontalAdvance(text)) <= width && needed.width() <= width
-            && needed.height() < 2 * m.lineSpacing() && m.height() <= box.height();
-    return needed.width() <= width && needed.height() <= box.height() - margin;
+    auto ratio = [](double room, double used) { return used > 0 ? std::max(room, 1.0) / used : 1.0; };
+    if (fit == Fit::OneLine) {
+        const int advance = qCeil(QFontMetricsF(font).horizontalAdvance(text));
+        const bool fits = advance <= width && needed.width() <= width && needed.height() < 2 * m.lineSpacing()
+            && m.height() <= box.height();
+        return {fits, std::min({ratio(width, advance), ratio(width, needed.width()), ratio(box.height(), m.height())})};
+    }
+    const int height = box.height() - margin;
+    const bool fits = needed.width() <= width && needed.height() <= height;
+    return {fits, std::min(ratio(width, needed.width()), std::sqrt(ratio(height, needed.height())))};
 }
+
+// Fitted sizes by font, text, box and the primary screen's resolution, which font metrics use.
+QString fit_key(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return QStringLiteral("%1|%2|%3x%4|%5|%6|%7|")
+               .arg(font.families().join(QLatin1Char(',')), font.key())
+               .arg(box.width())
+               .arg(box.height())
+               .arg(static_cast<int>(fit))
+               .arg(margin)
+               .arg(screen != nullptr ? screen->logicalDotsPerInch() : 0.0)
+        + text;
+}
+
+}  // namespace
 
 QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
 {
     if (text.isEmpty())
         return font;
-    while (font.pointSizeF() - 0.25 >= legible_minimum && !fits(font, text, box, fit, margin))
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    // Typed and computed texts come and go; a bound keeps the memory of them small.
+    static QHash<QString, double> fitted;
+    const QString key = fit_key(font, text, box, fit, margin);
+    if (const auto it = fitted.constFind(key); it != fitted.cend()) {
+        font.setPointSizeF(*it);
+        return font;
+    }
+    // The candidates are base, base - 0.25, ... down to the last one at or above the legible
+    // minimum, which is taken when none of the others fits; a smaller size never fits worse, so
+    // the first that fits can be found from any starting point.
+    const double base = font.pointSizeF();
+    const int last = std::max(0, static_cast<int>(std::floor((base - legible_minimum) / 0.25)));
+    auto size = [base](int step) { return base - 0.25 * step; };
+    auto fits = [&](int step) {
+        if (step >= last)
+            return true;
+        font.setPointSizeF(size(step));
+        return measure(font, text, box, fit, margin).fits;
+    };
+    int step = 0;
+    if (const Measure at_base = last > 0 ? measure(font, text, box, fit, margin) : Measure{true, 1}; !at_base.fits) {
+        step = std::clamp(static_cast<int>(std::ceil((base - base * at_base.scale) / 0.25)), 1, last);
+        if (fits(step))
+            while (step > 1 && fits(step - 1))
+                --step;
+        else
+            for (++step; !fits(step); ++step) {}
+    }
+    if (fitted.size() > 4096)
+        fitted.clear();
+    fitted.insert(key, size(step));
+    font.setPointSizeF(size(step));
     return font;
 }
 

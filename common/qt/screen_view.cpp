@@ -79,6 +79,24 @@ QWidget* make_text_box(Control& c, QWidget* parent)
     return box;
 }
 
+// An animation rests while no one can see it: while its picture or its window is hidden or the
+// window is minimised. Otherwise it would wake the program several times a second for nothing.
+class RestWhileHidden final : public QObject {
+public:
+    RestWhileHidden(QMovie* movie, QLabel* label) : QObject(label), movie_(movie) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Show)
+            movie_->setPaused(event->type() == QEvent::Hide);
+        return false;
+    }
+
+private:
+    QMovie* movie_;
+};
+
 QWidget* make_image(const Control& c, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -87,8 +105,9 @@ QWidget* make_image(const Control& c, QWidget* parent)
         auto* movie = new QMovie(gif, QByteArray(), label);
         label->setMovie(movie);
         movie->start();
+        new RestWhileHidden(movie, label);
     } else {
-        label->setPixmap(QPixmap(QStringLiteral(":/art/%1.png").arg(qs(c.picture))));
+        label->setPixmap(load_picture(c.picture));
     }
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
     return label;
@@ -226,7 +245,9 @@ void ScreenView::fit(Entry& e, const QString& text)
     QFont font = e.base_font;
     font.setPointSizeF(std::min(font.pointSizeF(), e.largest_size));
     const Kind k = e.control->kind;
-    if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
+    if (text.isEmpty()) {
+        // Nothing to measure, so the font is not opened before a handler writes something.
+    } else if (k == Kind::Label || k == Kind::Button || k == Kind::Option) {
         const QFontMetrics m(e.base_font);
         const Fit how = e.control->wraps || e.widget->height() >= 2 * m.lineSpacing() ? Fit::Wrapped : Fit::OneLine;
         const int margin = k == Kind::Label ? 1 : k == Kind::Button ? 3 : 10 + m.height();

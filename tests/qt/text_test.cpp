@@ -203,6 +203,49 @@ TEST(Elide, KeepsTheMinusSignAndWhatFits)
     }
 }
 
+// A size fits when fitting from that size keeps it; the answer from the designer size must be
+// the first such size going down in quarter points, however the search gets there.
+TEST(FitFont, FindsTheLargestQuarterPointSizeThatFits)
+{
+    using qtview::Fit;
+    struct Row {
+        const char* name;
+        Font font;
+        QString text;
+        QSize box;
+        Fit fit;
+        int margin;
+    };
+    const QString title = QStringLiteral("برنامج نوميريا في مـــــــادة الرياضيات");
+    const QString rule = QStringLiteral("حاصل جمع عددين مختلفين في الاشارة: نحدد الاشارة، وتكون إشارة العدد الأكبر");
+    const std::vector<Row> table = {
+        {"fits as it is", big, "رجوع", {120, 25}, Fit::OneLine, 3},
+        {"a little too wide", big, title, {273, 41}, Fit::OneLine, 1},
+        {"far too wide", big, title, {120, 41}, Fit::OneLine, 1},
+        {"too wide for the smallest size", big, title, {40, 41}, Fit::OneLine, 1},
+        {"too low", sans(24, Weight::Bold), "٣", {60, 20}, Fit::OneLine, 2},
+        {"a long number", sans(13.5), "-1.23456789012346E+17", {80, 33}, Fit::OneLine, 2},
+        {"wrapped in a tall box", sans(9.75), rule, {200, 60}, Fit::Wrapped, 1},
+        {"wrapped in a low box", sans(9.75, Weight::Bold), rule, {150, 40}, Fit::Wrapped, 1},
+        {"already small", sans(7.25), title, {100, 30}, Fit::OneLine, 1},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        const QFont base = qtview::to_font(row.font);
+        auto fitted_from = [&](double size) {
+            QFont f = base;
+            f.setPointSizeF(size);
+            return qtview::fit_font(f, row.text, row.box, row.fit, row.margin).pointSizeF();
+        };
+        const double found = fitted_from(row.font.size);
+        double expected = row.font.size;
+        while (expected - 0.25 >= qtview::legible_minimum && fitted_from(expected) != expected)
+            expected -= 0.25;
+        EXPECT_DOUBLE_EQ(found, expected);
+        EXPECT_DOUBLE_EQ(fitted_from(row.font.size), expected) << "when remembered";
+    }
+}
+
 TEST(IsNumber, TellsNumbersFromOtherText)
 {
     const std::vector<std::pair<QString, bool>> table = {

@@ -2,12 +2,16 @@
 // the designer values, nothing Arabic is clipped, and the real message box shows the board.
 #include <QApplication>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMovie>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTimer>
+#include <functional>
 
 #include "numeria/form1.h"
 #include "numeria/form2.h"
@@ -77,6 +81,54 @@ TEST(EveryScreen, NoCaptionIsClipped)
             EXPECT_LE(needed.width(), w->width() - 2 * margin);
         }
     });
+}
+
+// Fonts are matched among the stand-in families alone, so a character none of a control's
+// families has would show as an empty box.
+bool drawable(const QFont& font, char32_t c)
+{
+    for (const QString& family : font.families()) {
+        QFont single(family);
+        single.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont face = QRawFont::fromFont(single);
+        if (face.familyName() == family && face.supportsCharacter(c))
+            return true;
+    }
+    return false;
+}
+
+QString text_of(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (auto* box = qobject_cast<QLineEdit*>(w))
+        return box->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return frame->title();
+    return {};
+}
+
+TEST(EveryScreen, EveryCharacterOfACaptionIsInOneOfItsFonts)
+{
+    for_every_screen([](qtview::ScreenView& view, qtview::Digits) {
+        for (QWidget* w : view.findChildren<QWidget*>())
+            for (char32_t c : text_of(w).toUcs4())
+                if (!QChar::isSpace(c)) {
+                    EXPECT_TRUE(drawable(w->font(), c))
+                        << w->objectName().toStdString() << " U+" << std::hex << static_cast<unsigned>(c);
+                }
+    });
+}
+
+TEST(Fonts, WhatHandlersWriteIsInTheApplicationFont)
+{
+    // Numbers in both digit sets, signs, exponents, operators, and the ellipsis of a number cut short.
+    const QString written = QStringLiteral("0123456789٠١٢٣٤٥٦٧٨٩٫-+.,E=×÷²…()/");
+    for (char32_t c : written.toUcs4()) {
+        EXPECT_TRUE(drawable(QApplication::font(), c)) << "U+" << std::hex << static_cast<unsigned>(c);
+    }
 }
 
 // The ± of the quadratic formula is "+ -" in a box two lines of the designer font high, which
@@ -152,6 +204,27 @@ TEST_F(ViewTest, ATriedWrongOptionIsGreyedOutAtMarking)
     const int untried = pixels_near(picture(widget("Option2(1)")), qtview::disabled_fill);
     EXPECT_FALSE(widget("Option2(0)")->isEnabled());
     EXPECT_GT(tried, untried + 20);
+}
+
+TEST_F(ViewTest, TheMenuAnimationRestsWhileItsWindowIsHiddenOrMinimised)
+{
+    open("Form1");
+    view().show();
+    QMovie* movie = widget<QLabel>("Image1")->movie();
+    ASSERT_NE(movie, nullptr);
+    EXPECT_EQ(movie->state(), QMovie::Running);
+    const std::vector<std::pair<const char*, std::function<void(QWidget&)>>> table = {
+        {"hidden", [](QWidget& w) { w.hide(); }},
+        {"minimised", [](QWidget& w) { w.setWindowState(Qt::WindowMinimized); }},
+    };
+    for (const auto& [name, put_away] : table) {
+        SCOPED_TRACE(name);
+        put_away(view());
+        EXPECT_EQ(movie->state(), QMovie::Paused);
+        view().setWindowState(Qt::WindowNoState);
+        view().show();
+        EXPECT_EQ(movie->state(), QMovie::Running);
+    }
 }
 
 TEST_F(ViewTest, ClosingTheWindowEndsTheProgram)
