@@ -46,7 +46,7 @@ void Form11::command1_click()
     const auto b = values::val_checked(text2.text());
     const auto c = values::val_checked(text3.text());
     if (!a || !b || !c) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     start_over();

@@ -67,7 +67,7 @@ void QuadraticBoard::simplify()
     const auto [a, b, c] = e_;
     const auto square = finite(b * b), four_ac = finite(4 * a * c), two_a = finite(2 * a);
     if (!square || !four_ac || !two_a) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     label2_0.hide();
@@ -92,7 +92,7 @@ void QuadraticBoard::test_discriminant()
     const auto [a, b, c] = e_;
     const auto d = finite(b * b - 4 * a * c);
     if (!d) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     line7.hide();
@@ -120,7 +120,7 @@ void QuadraticBoard::command4_click()
     if (*d_ == 0) {
         const auto x = finite(-b / (2 * a));
         if (!x) {
-            ui.message(too_large);
+            ui.message(numbers_too_large);
             return;
         }
         frame3.show();
@@ -133,7 +133,7 @@ void QuadraticBoard::command4_click()
     const double root = std::sqrt(*d_);
     const auto x1 = finite((-b + root) / (2 * a)), x2 = finite((-b - root) / (2 * a));
     if (!x1 || !x2) {
-        ui.message(too_large);
+        ui.message(numbers_too_large);
         return;
     }
     frame3.show();

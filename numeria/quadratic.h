@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/screen.h"
+#include "numeria/messages.h"
 
 namespace numeria {
 
@@ -27,8 +28,6 @@ public:
     };
 
     static constexpr Colour board = 0x00FFFF80, solutions_back = 0x00FFFF00;
-    // Typed coefficients can be large enough that a product or quotient leaves the double range.
-    static constexpr const char* too_large = "الأعداد كبيرة جدا... قم بإدخال أعداد أصغر";
 
     QuadraticBoard(Services& s, ScreenDesign design, Differences diff);
 
