@@ -167,7 +167,7 @@ TEST(AnyEntry, TheQuizMarksEachAnswerAgainstItsOwnQuestion)
         fractio::app_title,
         [](Tidy& t) {
             for (const char* v : {"Label5", "Label6", "Label7", "Label8", "Label9"})
-                t.allow(v, {" صح", "خطأ"});
+                t.allow(v, {right, wrong});
         },
         [&](Harness& h, Entries& gen, int k) {
             if (k == 0) {

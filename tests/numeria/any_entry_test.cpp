@@ -279,7 +279,7 @@ TEST(AnyEntry, LinearPracticeWritesEachStepExactlyOrRefusesAndChangesNothing)
     drive<numeria::Form9>(
         numeria::app_title,
         [](Tidy& t) {
-            t.allow("Command3", {"الخطوة الثانية", "الخطوة الثالثة", "الخطوة الرابعة"});
+            t.allow("Command3", {step_captions[1], step_captions[2], step_captions[3]});
         },
         [&](Harness& h, Entries& gen, int k) {
             if (k == 0)
@@ -383,7 +383,7 @@ TEST(AnyEntry, QuadraticPracticeWorksTheKeptCoefficientsExactlyOrRefusesAndChang
     drive<numeria::Form11>(
         numeria::app_title,
         [](Tidy& t) {
-            t.allow("Command2", {"الخطوة الأولى", "التأكد من الجذر التربيعي"});
+            t.allow("Command2", {step_captions[0], check_root});
             t.two_decimals({"Text13", "Text16", "Text18", "Text19", "Text22"});
         },
         [&](Harness& h, Entries& gen, int k) {

@@ -32,10 +32,9 @@ public:
                 typed_.insert(c.designer_name());
         }
     }
-    Tidy& allow(const std::string& control, std::initializer_list<const char*> texts)
+    Tidy& allow(const std::string& control, std::initializer_list<std::string> texts)
     {
-        for (const char* t : texts)
-            allowed_[control].insert(t);
+        allowed_[control].insert(texts);
         return *this;
     }
     Tidy& two_decimals(std::initializer_list<const char*> controls)
