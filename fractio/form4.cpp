@@ -16,6 +16,9 @@ constexpr const char* impossible = "لا يمكن .. فضلاً تأكد من ا
 
 // Beyond this a double no longer holds every whole number, so no reduction could be trusted.
 constexpr double exact_limit = 9007199254740992.0;  // 2^53
+// The largest whole number written with all its digits; a longer one is cut to 15 significant
+// digits, and a fraction shown so would no longer equal the pupil's.
+constexpr double written_limit = 999999999999999.0;
 
 }  // namespace
 
@@ -50,8 +53,10 @@ void Form4::command1_click()
         show_result(*n / *g, *d / *g);
         return;
     }
+    // A quotient that comes out whole only by rounding leaves a remainder: the fraction is not a
+    // whole number. The remainder of a rounded quotient is held exactly, so the test is exact.
     const double q = *n / *d;
-    if (values::int_(q) == q && q != 0 && std::abs(q) <= exact_limit) {
+    if (values::int_(q) == q && q != 0 && std::fma(q, *d, -*n) == 0) {
         show_result(q, 1);
         return;
     }
@@ -60,6 +65,10 @@ void Form4::command1_click()
 
 void Form4::show_result(double numerator, double denominator)
 {
+    if (std::abs(numerator) > written_limit || std::abs(denominator) > written_limit) {
+        ui.message(too_large);
+        return;
+    }
     if (std::abs(denominator) == 1) {
         const double whole = numerator / denominator;
         label1.set_caption(values::cstr(whole));

@@ -44,7 +44,8 @@ struct Form4 final : Screen {
     void command3_click();
 
 private:
-    // Writes a reduced fraction; one over 1 is a whole number and shows it as such too.
+    // Writes a reduced fraction; one over 1 is a whole number and shows it as such too. A number
+    // too long to be written with all its digits is refused instead.
     void show_result(double numerator, double denominator);
 };
 

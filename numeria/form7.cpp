@@ -48,6 +48,13 @@ void Form7::hide_remainder()
     label3.hide();
 }
 
+// A result from earlier numbers would read as the answer for the refused ones.
+void Form7::refuse(const char* why)
+{
+    text3.hide();
+    ui.message(why);
+}
+
 std::optional<Form7::Numbers> Form7::read_numbers() const
 {
     const auto x = values::val_checked(text1.text());
@@ -62,7 +69,7 @@ void Form7::compute(Op op)
     const auto n = read_numbers();
     const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
     if (!r) {
-        ui.message(numbers_too_large);
+        refuse(numbers_too_large);
         return;
     }
     text3.show();
@@ -82,13 +89,13 @@ void Form7::command4_click()
         return;
     }
     if (n && values::round_even(n->y) == 0) {
-        ui.message(divisor_rounds_to_zero);
+        refuse(divisor_rounds_to_zero);
         return;
     }
     const auto quotient = n ? values::finite(values::fix(n->x / n->y)) : std::nullopt;
     const auto remainder = n ? values::mod(n->x, n->y) : std::nullopt;
     if (!quotient || !remainder) {
-        ui.message(numbers_too_large);
+        refuse(numbers_too_large);
         return;
     }
     text3.set_text(cstr(*quotient));

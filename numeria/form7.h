@@ -59,6 +59,8 @@ private:
     template <class Op>
     void compute(Op op);
     void hide_remainder();
+    // Refuses the entry with a message and hides the result, which belongs to other numbers.
+    void refuse(const char* why);
 };
 
 }  // namespace numeria

@@ -10,7 +10,7 @@ namespace numeria {
 namespace {
 
 constexpr const char* zero_denominator = "إعد إدخال المقام بحيث لا يساوي الصفر";
-constexpr const char* zero_second_numerator = "÷";
+constexpr const char* zero_second_numerator = "يجب ان لا يساوي بسط الكسر الثاني صفر";
 
 }  // namespace
 

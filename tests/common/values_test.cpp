@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "entries.h"
 #include "values/values.h"
+#include "written.h"
 
 namespace {
 
@@ -386,6 +388,38 @@ TEST(CheckedArithmetic, SqrAndFiniteRejectWhatIsNotARealNumber)
         SCOPED_TRACE(c.x);
         expect_identical(values::sqr(c.x), c.root);
         expect_identical(values::finite(c.x), c.kept);
+    }
+}
+
+// Every kind of entry a pupil might type reads as what is known of it, and every number read is
+// written back in the written forms.
+TEST(AnyEntry, ReadsAsKnownAndWritesBackInTheWrittenForms)
+{
+    using testing_support::Reading;
+    testing_support::Entries gen(testing_support::property_seed());
+    const auto as_double
+        = [](testing_support::Q q) { return static_cast<double>(q.num()) / static_cast<double>(q.den()); };
+    for (long i = 0; i < testing_support::property_cases() && !HasFailure(); ++i) {
+        const testing_support::Entry e = gen.any();
+        SCOPED_TRACE(testing::PrintToString(e.text.substr(0, 60)));
+        const auto lenient = values::val_checked(e.text), whole = values::strict(e.text);
+        if (e.lenient.value) {
+            EXPECT_EQ(lenient, as_double(*e.lenient.value));
+        }
+        if (e.strict.value) {
+            EXPECT_EQ(whole, as_double(*e.strict.value));
+        }
+        if (e.lenient.kind != Reading::Kind::Unknown) {
+            EXPECT_EQ(lenient.has_value(), e.lenient.kind == Reading::Kind::Number);
+        }
+        if (e.strict.kind == Reading::Kind::NotANumber || e.strict.kind == Reading::Kind::Overflow) {
+            EXPECT_EQ(whole, std::nullopt);
+        }
+        for (const auto x : {lenient, whole})
+            if (x) {
+                EXPECT_TRUE(testing_support::is_written(values::cstr(*x))) << values::cstr(*x);
+                EXPECT_TRUE(testing_support::is_two_decimals(values::format00(*x))) << values::format00(*x);
+            }
     }
 }
 

@@ -83,8 +83,12 @@ TEST_F(SimplifyTest, AFractionThatCannotBeReducedIsRefusedAndTheResultStays)
         {"1", "0.3", impossible},
         {"1e-300", "3", impossible},
         {"1", "1e-300", impossible},
+        {"6401377653981335", "97.3125", impossible},  // the quotient is whole only when rounded
         {"1e20", "3", fractio::too_large},
         {"4", "-9007199254740994", fractio::too_large},
+        // Reduced or divided, a number too long to be written with all its digits.
+        {"1000000", "-4413701786576172", fractio::too_large},
+        {"999999999999999", "0.5", fractio::too_large},
     };
     for (const auto& r : table) {
         SCOPED_TRACE(r.n + "/" + r.d);
