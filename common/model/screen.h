@@ -3,9 +3,12 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/control.h"
@@ -113,5 +116,21 @@ private:
     Screen* screen_;
     std::string name_;
 };
+
+namespace detail {
+template <class T, std::size_t N, class Make, std::size_t... I>
+std::array<T, N> members(Make& make, std::index_sequence<I...>)
+{
+    return {make(static_cast<int>(I))...};  // a braced list is evaluated left to right
+}
+}  // namespace detail
+
+// The members 0 to N-1 of a control array declared together, made in index order by make(index),
+// so a row repeated per member is written once.
+template <class T, std::size_t N, class Make>
+std::array<T, N> members(Make make)
+{
+    return detail::members<T, N>(make, std::make_index_sequence<N>());
+}
 
 }  // namespace model
