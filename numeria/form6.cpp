@@ -40,6 +40,7 @@ void Form6::load()
 {
     chosen_right_.fill(false);
     untried_.fill(true);
+    reads_as_right_.fill(false);
     integer_questions();
     fraction_question();
 }
@@ -75,11 +76,13 @@ void Form6::integer_questions()
         // b is never 0, so the remainder always exists.
         const double third = q == 0 ? 2 * *values::mod(a, b) : 2 * (a + b);
         const std::array<double, 4> candidates = {a + b, a - b, third, a * b};
+        std::array<std::string, 4> written;
         for (int c = 0; c < 4; ++c) {
-            const std::string text = cstr(candidates[c]);
-            write(numerator_of(q, c), text);
-            option_of(q, c).described(text);
+            written[c] = cstr(candidates[c]);
+            write(numerator_of(q, c), written[c]);
+            option_of(q, c).described(written[c]);
         }
+        note_lookalikes(q, written);
     }
 }
 
@@ -95,25 +98,44 @@ void Form6::fraction_question()
     text6_0.set_text(cstr(d2));
     frame1[3].described(spoken(n1, d1) + " زائد " + spoken(n2, d2));
     const double common = *values::lcm(d1, d2);  // small whole denominators always have one
-    // The first candidate multiplies the numerators, as if the fractions were multiplied. The right
-    // one is the sum over the common denominator, left unreduced.
+    // The first candidate is the first fraction alone, which is never the sum. The right one is the
+    // sum over the common denominator, left unreduced.
     const std::array<Fraction, 4> candidates = {{
-        {n1 * n2, d1},
+        {n1, d1},
         {n1 + n2, d1 * d2},
         {n1 * (common / d1) + n2 * (common / d2), common},
         {n1 + n2, d1 + d2},
     }};
+    std::array<std::string, 4> written;
     for (int c = 0; c < 4; ++c) {
         const Fraction& f = candidates[c];
         write(numerator_of(3, c), cstr(f.numerator));
         write(label7[c], cstr(f.denominator));
-        option_of(3, c).described(spoken(f.numerator, f.denominator));
+        written[c] = spoken(f.numerator, f.denominator);
+        option_of(3, c).described(written[c]);
     }
+    note_lookalikes(3, written);
+}
+
+void Form6::note_lookalikes(int question, const std::array<std::string, 4>& written)
+{
+    const int right = right_place[question];
+    for (int c = 0, k = 3 * question; c < 4; ++c)
+        if (c != right)
+            reads_as_right_[k++] = written[c] == written[right];
 }
 
 void Form6::option1_click(int index) { chosen_right_[index] = true; }
 
-void Form6::option2_click(int index) { untried_[index] = false; }
+// A wrong-answer button whose candidate reads as the right answer is a right choice, and is never
+// greyed out as a tried wrong one.
+void Form6::option2_click(int index)
+{
+    if (reads_as_right_[index])
+        chosen_right_[index / 3] = true;
+    else
+        untried_[index] = false;
+}
 
 void Form6::command2_click()
 {

@@ -176,9 +176,13 @@ private:
     Label numerator_of(int question, int position) const;  // the candidate itself on the integer questions
     void integer_questions();
     void fraction_question();
+    // Records, for each wrong-answer button of the question, whether its candidate reads exactly as
+    // the right one: choosing it is then a right answer too.
+    void note_lookalikes(int question, const std::array<std::string, 4>& written);
 
     std::array<bool, 4> chosen_right_{};
     std::array<bool, 12> untried_{};
+    std::array<bool, 12> reads_as_right_{};
 };
 
 }  // namespace numeria

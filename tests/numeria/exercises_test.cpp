@@ -88,7 +88,7 @@ TEST(Exercises, TheFirstSheetAfterStartIsAlwaysTheSameAndStartsUnansweredAndUnma
     EXPECT_EQ(integer_question(h, 0), (std::vector<std::string>{"6", "-6", "0", "12", "0", "-36"}));
     EXPECT_EQ(integer_question(h, 1), (std::vector<std::string>{"-4", "8", "4", "-12", "8", "-32"}));
     EXPECT_EQ(integer_question(h, 2), (std::vector<std::string>{"-8", "9", "1", "-17", "2", "-72"}));
-    EXPECT_EQ(fraction_question(h), (std::vector<std::string>{"8/1", "5/9", "40/1", "13/9", "77/9", "13/10"}));
+    EXPECT_EQ(fraction_question(h), (std::vector<std::string>{"8/1", "5/9", "8/1", "13/9", "77/9", "13/10"}));
     EXPECT_EQ(marks(h), "----");
     EXPECT_TRUE(selected_options(h).empty());
     EXPECT_TRUE(disabled_wrong_options(h).empty());
@@ -142,11 +142,11 @@ TEST(Exercises, TheFractionQuestionOffersTheUnreducedSumOverTheCommonDenominator
         std::vector<std::string> shown;
     };
     const std::vector<Row> table = {
-        {"equal denominators", {3, 4, 2, 4}, {"3/4", "2/4", "6/4", "5/16", "5/4", "5/8"}},
-        {"both denominators 1", {3, 1, 4, 1}, {"3/1", "4/1", "12/1", "7/1", "7/1", "7/2"}},
+        {"equal denominators", {3, 4, 2, 4}, {"3/4", "2/4", "3/4", "5/16", "5/4", "5/8"}},
+        {"both denominators 1", {3, 1, 4, 1}, {"3/1", "4/1", "3/1", "7/1", "7/1", "7/2"}},
         {"one half and one half", {1, 2, 1, 2}, {"1/2", "1/2", "1/2", "2/4", "2/2", "2/4"}},
         {"common denominator below the product", {1, 4, 1, 6}, {"1/4", "1/6", "1/4", "2/24", "5/12", "2/10"}},
-        {"largest numbers", {10, 10, 10, 9}, {"10/10", "10/9", "100/10", "20/90", "190/90", "20/19"}},
+        {"largest numbers", {10, 10, 10, 9}, {"10/10", "10/9", "10/10", "20/90", "190/90", "20/19"}},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
@@ -154,6 +154,26 @@ TEST(Exercises, TheFractionQuestionOffersTheUnreducedSumOverTheCommonDenominator
         script(h, any_pairs, row.draws);
         h.start<numeria::Form6>();
         EXPECT_EQ(fraction_question(h), row.shown);
+    }
+}
+
+// Over every draw of the fraction question: the first candidate never reads as the right one, and
+// a candidate that does (both denominators 1) is marked right when chosen.
+TEST(Exercises, OnlyACandidateThatReadsAsTheRightAnswerIsMarkedRight)
+{
+    for (int draw = 0; draw < 10000; ++draw) {
+        const std::array<int, 4> f = {draw % 10 + 1, draw / 10 % 10 + 1, draw / 100 % 10 + 1, draw / 1000 + 1};
+        Harness h{numeria::app_title};
+        script(h, any_pairs, f);
+        h.start<numeria::Form6>();
+        const auto shown = fraction_question(h);
+        ASSERT_NE(shown[2], shown[4]) << shown[0] << " + " << shown[1];
+        if (shown[3] != shown[4])
+            continue;
+        h.click("Option2(10)");
+        h.click("Command2");
+        EXPECT_EQ(marks(h).back(), 'V') << shown[0] << " + " << shown[1];
+        EXPECT_EQ(disabled_wrong_options(h), std::vector<int>{});
     }
 }
 
@@ -170,6 +190,8 @@ TEST(Exercises, MarkingTicksQuestionsEverAnsweredRightAndGreysOutTriedWrongOptio
         {"nothing chosen", {}, "XXXX", {}, {}},
         {"wrong, marked, then right", {"Option2(0)", "Command2", "Option1(0)"}, "VXXX", {0}, {"Option1(0)"}},
         {"right then wrong", {"Option1(1)", "Option2(4)"}, "XVXX", {4}, {"Option2(4)"}},
+        // 6 + -6: the third candidate, 2 × (6 Mod -6), reads 0 like the right one.
+        {"a wrong place that reads as the right answer", {"Option2(1)"}, "VXXX", {}, {"Option2(1)"}},
         {"one choice in each question",
          {"Option2(2)", "Option1(1)", "Option2(6)", "Option1(3)"},
          "XVXV",
@@ -207,7 +229,7 @@ TEST(Exercises, EachOptionTellsAScreenReaderTheCandidateItStandsFor)
         {"Frame1(2)", "-8 ضرب 9"},  {"Option2(6)", "1"},
         {"Option2(7)", "-17"},      {"Option2(8)", "2"},
         {"Option1(2)", "-72"},      {"Frame1(3)", "8 على 1 زائد 5 على 9"},
-        {"Option2(9)", "40 على 1"}, {"Option2(10)", "13 على 9"},
+        {"Option2(9)", "8 على 1"},  {"Option2(10)", "13 على 9"},
         {"Option1(3)", "77 على 9"}, {"Option2(11)", "13 على 10"},
     };
     for (const auto& [name, spoken] : table) {
