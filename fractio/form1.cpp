@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "fractio/form3.h"
-#include "values/values.h"
+#include "values/exact.h"
 
 namespace fractio {
 
@@ -33,17 +33,21 @@ void Form1::command1_click()
         ui.message(incomplete);
         return;
     }
-    const auto d = values::strict(text2.text());
-    const auto n = values::strict(text1.text());
-    if (!n || !d || *n == 0 || *d == 0) {
+    const auto d = values::strict_exact(text2.text());
+    const auto n = values::strict_exact(text1.text());
+    if (!usable(n) || !usable(d)) {
         ui.message(impossible);
         return;
     }
+    if (!*n || !*d) {
+        ui.message(too_small);
+        return;
+    }
     // Every product is made before any is written, so that a refusal leaves the row as it was.
-    std::array<double, count> numerators{}, denominators{};
+    std::array<values::Exact, count> numerators, denominators;
     for (int i = 0; i < count; ++i) {
-        const auto top = values::finite(*n * (i + 2));
-        const auto bottom = values::finite(*d * (i + 2));
+        const values::Checked top = values::Exact(**n * (i + 2));
+        const values::Checked bottom = values::Exact(**d * (i + 2));
         if (!top || !bottom) {
             ui.message(too_large);
             return;

@@ -1,24 +1,20 @@
-// The simplification screen. Whole numbers reduce by their greatest common divisor, signs and
-// all; a fraction with a non-whole part is accepted only when it comes out as a whole number.
+// The simplification screen. Any fraction of two exact numbers, decimals included, reduces to
+// lowest terms of whole numbers, signs and all.
 #include "fractio/form4.h"
 
-#include <cmath>
-
 #include "fractio/form3.h"
-#include "values/values.h"
 
 namespace fractio {
+
+using values::Exact;
 
 namespace {
 
 constexpr const char* incomplete = "أكمل البيانات";
 constexpr const char* impossible = "لا يمكن .. فضلاً تأكد من الكسر";
-
-// Beyond this a double no longer holds every whole number, so no reduction could be trusted.
-constexpr double exact_limit = 9007199254740992.0;  // 2^53
 // The largest whole number written with all its digits; a longer one is cut to 15 significant
 // digits, and a fraction shown so would no longer equal the pupil's.
-constexpr double written_limit = 999999999999999.0;
+const values::Exact written_limit(999999999999999);
 
 }  // namespace
 
@@ -39,40 +35,38 @@ void Form4::command1_click()
         ui.message(incomplete);
         return;
     }
-    const auto n = values::strict(text1.text());
-    const auto d = values::strict(text2.text());
-    if (!n || !d || *n == 0 || *d == 0) {
+    const auto n = values::strict_exact(text1.text());
+    const auto d = values::strict_exact(text2.text());
+    if (!usable(n) || !usable(d)) {
         ui.message(impossible);
         return;
     }
-    if (std::abs(*n) > exact_limit || std::abs(*d) > exact_limit) {
+    if (!*n || !*d) {
+        ui.message(too_small);
+        return;
+    }
+    // More digits than a double keeps: a whole number the pupil types is to be whole exactly, not
+    // the neighbour of it that a computer would hold.
+    if (!values::held_by_double(text1.text()) || !values::held_by_double(text2.text())) {
         ui.message(too_large);
         return;
     }
-    if (const auto g = values::gcd(*n, *d)) {
-        show_result(*n / *g, *d / *g);
-        return;
-    }
-    // A quotient that comes out whole only by rounding leaves a remainder: the fraction is not a
-    // whole number. The remainder of a rounded quotient is held exactly, so the test is exact.
-    const double q = *n / *d;
-    if (values::int_(q) == q && q != 0 && std::fma(q, *d, -*n) == 0) {
-        show_result(q, 1);
-        return;
-    }
-    ui.message(impossible);
+    // Lowest terms of whole numbers, each sign left where the pupil typed it.
+    const Exact reduced = **n / **d;
+    const int sign = sgn(**d);
+    show_result(reduced.get_num() * sign, reduced.get_den() * sign);
 }
 
-void Form4::show_result(double numerator, double denominator)
+void Form4::show_result(const Exact& numerator, const Exact& denominator)
 {
-    if (std::abs(numerator) > written_limit || std::abs(denominator) > written_limit) {
+    if (abs(numerator) > written_limit || abs(denominator) > written_limit) {
         ui.message(too_large);
         return;
     }
-    if (std::abs(denominator) == 1) {
-        const double whole = numerator / denominator;
+    if (abs(denominator) == 1) {
+        const Exact whole = numerator / denominator;
         label1.set_caption(values::cstr(whole));
-        label2.set_caption(values::cstr(1));
+        label2.set_caption(values::cstr(Exact(1)));
         label5.set_caption(std::string("=").append(values::cstr(whole)));
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "fractio/screens.h"
 #include "model/screen.h"
+#include "values/exact.h"
 
 namespace fractio {
 
@@ -46,7 +47,7 @@ struct Form4 final : Screen {
 private:
     // Writes a reduced fraction; one over 1 is a whole number and shows it as such too. A number
     // too long to be written with all its digits is refused instead.
-    void show_result(double numerator, double denominator);
+    void show_result(const values::Exact& numerator, const values::Exact& denominator);
 };
 
 }  // namespace fractio

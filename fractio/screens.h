@@ -2,10 +2,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "model/screen.h"
 #include "model/screen_list.h"
+#include "values/exact.h"
 
 namespace fractio {
 
@@ -16,6 +18,14 @@ const model::ProgramDescription& program();
 
 // The refusal of a fraction whose numbers the screens cannot work with exactly.
 inline constexpr const char* too_large = "الأعداد كبيرة جداً .. فضلاً أدخل أعداداً أصغر";
+// The refusal of a typed number that is not 0 but smaller than the computer can hold.
+inline constexpr const char* too_small = "الأعداد صغيرة جداً .. فضلاً أدخل أعداداً أكبر";
+// A typed number that the fraction screens take: a number other than 0 within the computer's
+// range, or one so small that it gets the message of its own. Anything else is no fraction.
+inline bool usable(const std::optional<values::Checked>& x)
+{
+    return x && (x->range() == values::Range::TooSmall || (*x && **x != 0));
+}
 
 // Spoken after "the numerator of the ... fraction" and "the ... question".
 inline constexpr std::array<const char*, 10> ordinals

@@ -3,7 +3,6 @@
 #include "numeria/form11.h"
 
 #include "numeria/form10.h"
-#include "values/values.h"
 
 namespace numeria {
 
@@ -38,19 +37,18 @@ Form11::Form11(Services& s)
 
 void Form11::command1_click()
 {
-    const auto a = values::val_checked(text1.text());
+    const values::Checked a = values::val_exact(text1.text());
     if (a && *a == 0) {
         ui.message(zero_a);
         return;
     }
-    const auto b = values::val_checked(text2.text());
-    const auto c = values::val_checked(text3.text());
-    if (!a || !b || !c) {
-        ui.message(numbers_too_large);
+    const auto n = read_exactly<3>({text1.text(), text2.text(), text3.text()});
+    if (!n) {
+        ui.message(out_of_range(n.fault));
         return;
     }
     start_over();
-    first_step({*a, *b, *c});
+    first_step({n[0], n[1], n[2]});
 }
 
 void Form11::command5_click()

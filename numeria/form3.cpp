@@ -26,7 +26,7 @@ void Form3::example(Operation op)
     text7.set_text(sign_of(op));
     reset(op);
     Fractions f{};
-    for (double* x : {&f.a, &f.b, &f.c, &f.d})
+    for (values::Exact* x : {&f.a, &f.b, &f.c, &f.d})
         *x = ui.random().draw(10);
     text1.set_text(values::cstr(f.a));
     text2.set_text(values::cstr(f.b));

@@ -41,9 +41,9 @@ void Form4::command2_click()
     frame3.hide();
     frame4.hide();
     frame5.hide();
-    const double a = ui.random().draw(10);
-    const double b = ui.random().draw(10);
-    const double c = ui.random().draw(10);
+    const int a = ui.random().draw(10);
+    const int b = ui.random().draw(10);
+    const int c = ui.random().draw(10);
     equation = {a, b, c};
     text1.set_text(cstr(a));
     text2.set_text(cstr(b));

@@ -7,11 +7,13 @@
 
 #include "numeria/form2.h"
 #include "numeria/messages.h"
-#include "values/values.h"
+#include "values/exact.h"
 
 namespace numeria {
 
+using values::Checked;
 using values::cstr;
+using values::Exact;
 
 namespace {
 
@@ -55,11 +57,14 @@ void Form7::refuse(const char* why)
     ui.message(why);
 }
 
-std::optional<Form7::Numbers> Form7::read_numbers() const
+std::optional<Form7::Numbers> Form7::read_numbers()
 {
-    const auto x = values::val_checked(text1.text());
-    const auto y = values::val_checked(text2.text());
-    return x && y ? std::optional<Numbers>({*x, *y}) : std::nullopt;
+    const auto n = read_exactly<2>({text1.text(), text2.text()});
+    if (!n) {
+        refuse(out_of_range(n.fault));
+        return std::nullopt;
+    }
+    return Numbers{n[0], n[1]};
 }
 
 template <class Op>
@@ -67,35 +72,39 @@ void Form7::compute(Op op)
 {
     hide_remainder();
     const auto n = read_numbers();
-    const auto r = n ? values::finite(op(n->x, n->y)) : std::nullopt;
+    if (!n)
+        return;
+    const Checked r = Exact(op(n->x, n->y));
     if (!r) {
-        refuse(numbers_too_large);
+        refuse(out_of_range(r.range()));
         return;
     }
     text3.show();
     text3.set_text(cstr(*r));
 }
 
-void Form7::command1_click() { compute(std::plus<double>()); }
-void Form7::command2_click() { compute(std::minus<double>()); }
-void Form7::command3_click() { compute(std::multiplies<double>()); }
+void Form7::command1_click() { compute(std::plus<Exact>()); }
+void Form7::command2_click() { compute(std::minus<Exact>()); }
+void Form7::command3_click() { compute(std::multiplies<Exact>()); }
 
 void Form7::command4_click()
 {
     hide_remainder();
     const auto n = read_numbers();
-    if (n && n->y == 0) {
+    if (!n)
+        return;
+    if (n->y == 0) {
         ui.message(zero_divisor);
         return;
     }
-    if (n && values::round_even(n->y) == 0) {
+    const auto remainder = values::mod(n->x, n->y);
+    if (!remainder) {
         refuse(divisor_rounds_to_zero);
         return;
     }
-    const auto quotient = n ? values::finite(values::fix(n->x / n->y)) : std::nullopt;
-    const auto remainder = n ? values::mod(n->x, n->y) : std::nullopt;
-    if (!quotient || !remainder) {
-        refuse(numbers_too_large);
+    const Checked quotient = values::fix(n->x / n->y);
+    if (!quotient) {
+        refuse(out_of_range(quotient.range()));
         return;
     }
     text3.set_text(cstr(*quotient));

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/screen.h"
+#include "values/exact.h"
 
 namespace numeria {
 
@@ -52,10 +53,11 @@ struct Form7 final : Screen {
 
 private:
     struct Numbers {
-        double x, y;
+        values::Exact x, y;
     };
-    // Both boxes read leniently; empty when either holds a number beyond the double range.
-    std::optional<Numbers> read_numbers() const;
+    // Both boxes read leniently and exactly; a number beyond what the program works with is
+    // refused with its message, and nothing is returned.
+    std::optional<Numbers> read_numbers();
     template <class Op>
     void compute(Op op);
     void hide_remainder();

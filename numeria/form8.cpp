@@ -3,7 +3,7 @@
 #include "numeria/form8.h"
 
 #include "numeria/form3.h"
-#include "values/values.h"
+#include "values/exact.h"
 
 namespace numeria {
 
@@ -28,34 +28,24 @@ Form8::Form8(Services& s)
 {
 }
 
-std::optional<Fractions> Form8::read_fractions() const
-{
-    const auto a = values::val_checked(text1.text());
-    const auto b = values::val_checked(text2.text());
-    const auto c = values::val_checked(text3.text());
-    const auto d = values::val_checked(text4.text());
-    if (!a || !b || !c || !d)
-        return std::nullopt;
-    return Fractions{*a, *b, *c, *d};
-}
-
 void Form8::practise(Operation op)
 {
     reset(op);
-    const auto f = read_fractions();
-    if (!f) {
-        ui.message(numbers_too_large);
+    const auto n = read_exactly<4>({text1.text(), text2.text(), text3.text(), text4.text()});
+    if (!n) {
+        ui.message(out_of_range(n.fault));
         return;
     }
-    if (f->b == 0 || f->d == 0) {
+    const Fractions f{n[0], n[1], n[2], n[3]};
+    if (f.b == 0 || f.d == 0) {
         ui.message(zero_denominator);
         return;
     }
-    if (op == Operation::Divide && f->c == 0) {
+    if (op == Operation::Divide && f.c == 0) {
         ui.message(zero_second_numerator);
         return;
     }
-    work(op, *f);
+    work(op, f);
 }
 
 void Form8::command2_click() { practise(Operation::Add); }

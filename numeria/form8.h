@@ -37,8 +37,6 @@ private:
             .in(frame1)
             .named(spoken);
     }
-    // The four boxes read leniently; empty when one holds a number beyond the double range.
-    std::optional<Fractions> read_fractions() const;
     void practise(Operation op);
 };
 

@@ -3,7 +3,7 @@
 #include "numeria/form9.h"
 
 #include "numeria/form4.h"
-#include "values/values.h"
+#include "values/exact.h"
 
 namespace numeria {
 
@@ -42,26 +42,19 @@ void Form9::load()
     frame5.hide();
 }
 
-std::optional<Equation> Form9::read_equation() const
-{
-    const auto a = values::val_checked(text1.text());
-    const auto b = values::val_checked(text2.text());
-    const auto c = values::val_checked(text3.text());
-    return a && b && c ? std::optional<Equation>({*a, *b, *c}) : std::nullopt;
-}
-
 void Form9::command3_click()
 {
-    const auto e = read_equation();
-    if (!e) {
-        ui.message(numbers_too_large);
+    const auto n = read_exactly<3>({text1.text(), text2.text(), text3.text()});
+    if (!n) {
+        ui.message(out_of_range(n.fault));
         return;
     }
-    if (e->a == 0) {
+    const Equation e{n[0], n[1], n[2]};
+    if (e.a == 0) {
         ui.message(zero_coefficient);
         return;
     }
-    take_step(*e);
+    take_step(e);
 }
 
 void Form9::command1_click()

@@ -22,10 +22,6 @@ struct Form9 final : LinearBoard {
     void load() override;
     void command3_click() override;
     void command1_click();
-
-private:
-    // The three boxes read leniently; empty when one holds a number beyond the double range.
-    std::optional<Equation> read_equation() const;
 };
 
 }  // namespace numeria

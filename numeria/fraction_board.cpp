@@ -2,12 +2,11 @@
 // board a stage at a time with a message box between the stages.
 #include "numeria/fraction_board.h"
 
-#include "values/values.h"
-
 namespace numeria {
 
+using values::Checked;
 using values::cstr;
-using values::finite;
+using values::Exact;
 
 namespace {
 
@@ -19,13 +18,12 @@ constexpr const char* multiplication = "الطريقة.. ضرب البسط با�
 constexpr const char* division = "نقلب الكسر الثاني.. ونحول الإشارة من قسمة إلى ضرب";
 // Any common multiple of the denominators gives a fraction equal to the true sum or difference.
 // For whole positive denominators it is the least one, the one the pupil is taught to find; for
-// other unequal denominators, their product. Empty beyond the double range.
-std::optional<double> common_multiple(double b, double d)
+// other unequal denominators, their product.
+Exact common_multiple(const Exact& b, const Exact& d)
 {
-    if (b > 0 && d > 0)
-        if (const auto g = values::gcd(b, d))
-            return finite(b / *g * d);
-    return finite(b * d);
+    if (b > 0 && d > 0 && values::is_whole(b) && values::is_whole(d))
+        return values::lcm(b, d);
+    return b * d;
 }
 
 }  // namespace
@@ -74,7 +72,7 @@ void FractionBoard::reset(Operation op)
         text12.set_text(sign_of(op));
 }
 
-void FractionBoard::work(Operation op, Fractions f)
+void FractionBoard::work(Operation op, const Fractions& f)
 {
     switch (op) {
     case Operation::Add:
@@ -84,27 +82,24 @@ void FractionBoard::work(Operation op, Fractions f)
     }
 }
 
-bool FractionBoard::can_show(std::optional<double> numerator, std::optional<double> denominator)
+bool FractionBoard::can_show(std::initializer_list<Checked> numbers)
 {
-    if (!numerator || !denominator) {
-        ui.message(numbers_too_large);
-        return false;
-    }
-    if (*denominator == 0) {
-        ui.message(numbers_too_small);
-        return false;
-    }
+    for (const Checked& n : numbers)
+        if (!n) {
+            ui.message(out_of_range(n.range()));
+            return false;
+        }
     return true;
 }
 
-void FractionBoard::common_denominator(Operation op, Fractions f)
+void FractionBoard::common_denominator(Operation op, const Fractions& f)
 {
     const bool same = f.b == f.d;
-    const auto l = same ? std::optional<double>(f.b) : common_multiple(f.b, f.d);
-    const auto a2 = l ? finite(*l / f.b * f.a) : std::nullopt;
-    const auto c2 = l ? finite(*l / f.d * f.c) : std::nullopt;
-    const auto result = a2 && c2 ? finite(op == Operation::Add ? *a2 + *c2 : *a2 - *c2) : std::nullopt;
-    if (!can_show(result, l))
+    const Checked l = same ? f.b : common_multiple(f.b, f.d);
+    const Checked a2 = Exact(*l / f.b * f.a), c2 = Exact(*l / f.d * f.c);
+    const Checked result = op == Operation::Add ? Exact(*a2 + *c2) : Exact(*a2 - *c2);
+    // A refused number reads as 0 here, so every later one is checked only after it.
+    if (!can_show({l}) || !can_show({a2, c2}) || !can_show({result}))
         return;
 
     ui.message(same ? same_denominators : different_denominators);
@@ -128,10 +123,10 @@ void FractionBoard::common_denominator(Operation op, Fractions f)
     text5.set_text(cstr(*result));
 }
 
-void FractionBoard::multiply(Fractions f)
+void FractionBoard::multiply(const Fractions& f)
 {
-    const auto numerator = finite(f.a * f.c), denominator = finite(f.b * f.d);
-    if (!can_show(numerator, denominator))
+    const Checked numerator = Exact(f.a * f.c), denominator = Exact(f.b * f.d);
+    if (!can_show({numerator, denominator}))
         return;
 
     ui.message(multiplication);
@@ -142,10 +137,10 @@ void FractionBoard::multiply(Fractions f)
     line1_4.show();
 }
 
-void FractionBoard::divide(Fractions f)
+void FractionBoard::divide(const Fractions& f)
 {
-    const auto numerator = finite(f.a * f.d), denominator = finite(f.b * f.c);
-    if (!can_show(numerator, denominator))
+    const Checked numerator = Exact(f.a * f.d), denominator = Exact(f.b * f.c);
+    if (!can_show({numerator, denominator}))
         return;
 
     ui.message(division);

@@ -2,10 +2,11 @@
 // combines two fractions on it stage by stage.
 #pragma once
 
-#include <optional>
+#include <initializer_list>
 
 #include "model/screen.h"
 #include "numeria/messages.h"
+#include "values/exact.h"
 
 namespace numeria {
 
@@ -13,9 +14,9 @@ using namespace model;
 
 enum class Operation { Add, Subtract, Multiply, Divide };
 
-// a/b and c/d.
+// a/b and c/d, exactly as typed or drawn.
 struct Fractions {
-    double a, b, c, d;
+    values::Exact a, b, c, d;
 };
 
 // The sign of an operation as the board writes it between two fractions.
@@ -33,7 +34,6 @@ struct FractionBoard : Screen {
     FractionBoard(Services& s, ScreenDesign design, Differences differences);
 
     static constexpr Colour pale = 0x00FFFFC0, board = 0x00FFFF80, red = 0x000000FF;
-    // Numbers or results beyond what a double holds.
 
     const Differences diff_;
     // clang-format off
@@ -65,8 +65,9 @@ protected:
     // into the hidden box between the middle fractions.
     void reset(Operation op);
     // Works a/b op c/d on the board, explaining each stage in a message box before the next.
-    // A result that a double cannot hold is refused with a message before anything is shown.
-    void work(Operation op, Fractions f);
+    // A number the board would write that lies beyond what the program works with is refused
+    // with a message before anything is shown.
+    void work(Operation op, const Fractions& f);
 
 private:
     TextBox entry(const char* name, int practice_tab);
@@ -86,11 +87,11 @@ private:
         return control;
     }
 
-    void common_denominator(Operation op, Fractions f);
-    void multiply(Fractions f);
-    void divide(Fractions f);
-    // Whether a fraction the method is about to show can be shown; tells the pupil why not.
-    bool can_show(std::optional<double> numerator, std::optional<double> denominator);
+    void common_denominator(Operation op, const Fractions& f);
+    void multiply(const Fractions& f);
+    void divide(const Fractions& f);
+    // Whether every number the method is about to write can be shown; tells the pupil why not.
+    bool can_show(std::initializer_list<values::Checked> numbers);
 };
 
 }  // namespace numeria

@@ -2,14 +2,13 @@
 // one per click of the step button.
 #include "numeria/linear.h"
 
-#include <optional>
 #include <utility>
-
-#include "values/values.h"
 
 namespace numeria {
 
+using values::Checked;
 using values::cstr;
+using values::Exact;
 
 namespace {
 
@@ -34,7 +33,7 @@ TextBox LinearBoard::box(std::string name, BoxRole role)
 
 void LinearBoard::take_step(const Equation& e)
 {
-    const auto difference = values::finite(e.c - e.b);
+    const Checked difference = Exact(e.c - e.b);
     switch (step) {
     case Step::First:
         text10.set_text(cstr(e.b));
@@ -46,11 +45,11 @@ void LinearBoard::take_step(const Equation& e)
         frame3.show();
         text4.set_text(cstr(e.a));
         text5.set_text(cstr(e.c));
-        text6.set_text(cstr(e.b * -1));
+        text6.set_text(cstr(Exact(-e.b)));
         break;
     case Step::Third:
         if (!difference) {
-            ui.message(numbers_too_large);
+            ui.message(out_of_range(difference.range()));
             return;
         }
         frame4.show();
@@ -60,9 +59,9 @@ void LinearBoard::take_step(const Equation& e)
         text12.set_text(cstr(*difference));
         break;
     case Step::Fourth: {
-        const auto x = difference ? values::finite(*difference / e.a) : std::nullopt;
+        const Checked x = difference ? Checked(Exact(*difference / e.a)) : difference;
         if (!x) {
-            ui.message(numbers_too_large);
+            ui.message(out_of_range(x.range()));
             return;
         }
         frame5.show();

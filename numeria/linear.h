@@ -6,18 +6,16 @@
 
 #include "model/screen.h"
 #include "numeria/messages.h"
+#include "values/exact.h"
 
 namespace numeria {
 
 using namespace model;
 
-// The equation a س + b = c.
+// The equation a س + b = c, exactly as typed or drawn.
 struct Equation {
-    double a = 0, b = 0, c = 0;
+    values::Exact a = 0, b = 0, c = 0;
 };
-
-// Numbers that the board cannot work with because they, their difference or their quotient lie
-// beyond the double range.
 
 struct LinearBoard : Screen {
     // What the lesson's board does differently from the practice screen's.
@@ -83,8 +81,8 @@ protected:
     // Which step the step button shows next.
     Step step = Step::First;
     // Shows `step` for the equation and names the next one on the step button, or hides the button
-    // after the last. Numbers whose difference or quotient leaves the double range get a message
-    // and change nothing.
+    // after the last. A difference or quotient beyond what the program works with gets a message
+    // and changes nothing.
     void take_step(const Equation& e);
 
 private:

@@ -2,15 +2,29 @@
 // discriminant test and the solutions, one step per click.
 #include "numeria/quadratic.h"
 
-#include <cmath>
-
-#include "values/values.h"
-
 namespace numeria {
 
 using values::cstr;
-using values::finite;
+using values::Exact;
 using values::format00;
+
+namespace {
+
+struct Solutions {
+    Exact plus, minus;  // (-b + √D) / 2a and (-b - √D) / 2a
+};
+
+// The two solutions of a positive discriminant from its root, by the form that loses nothing when
+// b² is far larger than 4ac: q = -(b ± √D) / 2 with the sign of b, so that nothing cancels, then
+// one solution is q / a and the other c / q.
+Solutions solve(const Exact& a, const Exact& b, const Exact& c, const Exact& root)
+{
+    const Exact q = b >= 0 ? Exact(-(b + root) / 2) : Exact((root - b) / 2);
+    const Exact by_a = q / a, by_c = c / q;
+    return b >= 0 ? Solutions{by_c, by_a} : Solutions{by_a, by_c};
+}
+
+}  // namespace
 
 QuadraticBoard::QuadraticBoard(Services& s, ScreenDesign design, Differences diff)
     : Screen(s, std::move(design)), diff_(diff)
@@ -20,7 +34,7 @@ QuadraticBoard::QuadraticBoard(Services& s, ScreenDesign design, Differences dif
             made_.push_back({&c, c.text, c.visible});
 }
 
-void QuadraticBoard::first_step(Equation e)
+void QuadraticBoard::first_step(const Equation& e)
 {
     e_ = e;
     text4.set_text(cstr(e.a));
@@ -41,6 +55,18 @@ void QuadraticBoard::start_over()
     d_.reset();
 }
 
+// The working is written exactly at any size, however small, since the solutions it leads to are
+// the answer; only what is too large to write is refused.
+bool QuadraticBoard::can_write(std::initializer_list<Exact> numbers)
+{
+    for (const Exact& x : numbers)
+        if (values::range_of(x) == values::Range::TooLarge) {
+            ui.message(numbers_too_large);
+            return false;
+        }
+    return true;
+}
+
 void QuadraticBoard::command2_click()
 {
     switch (step_) {
@@ -52,7 +78,7 @@ void QuadraticBoard::command2_click()
 
 void QuadraticBoard::substitute()
 {
-    const auto [a, b, c] = e_;
+    const auto& [a, b, c] = e_;
     text7.set_text(cstr(b));
     text8.set_text(cstr(b));
     text9.set_text(cstr(a));
@@ -64,24 +90,22 @@ void QuadraticBoard::substitute()
 
 void QuadraticBoard::simplify()
 {
-    const auto [a, b, c] = e_;
-    const auto square = finite(b * b), four_ac = finite(4 * a * c), two_a = finite(2 * a);
-    if (!square || !four_ac || !two_a) {
-        ui.message(numbers_too_large);
+    const auto& [a, b, c] = e_;
+    const Exact square = b * b, four_ac = 4 * a * c, two_a = 2 * a;
+    if (!can_write({square, four_ac, two_a}))
         return;
-    }
     label2_0.hide();
     line4.hide();
-    text7.set_text(cstr(b * -1));
-    text8.set_text(cstr(*square));
+    text7.set_text(cstr(Exact(-b)));
+    text8.set_text(cstr(square));
     label4.hide();
-    label5_0.set_caption(cstr(*four_ac));
+    label5_0.set_caption(cstr(four_ac));
     label5_1.hide();
     text9.hide();
     text10.hide();
     line6.hide();
     label5_2.hide();
-    text11.set_text(cstr(*two_a));
+    text11.set_text(cstr(two_a));
     step_ = Step::Discriminant;
     command2.set_caption("التأكد من الجذر التربيعي");
 }
@@ -89,22 +113,20 @@ void QuadraticBoard::simplify()
 // Every further press comes back here and says the same again.
 void QuadraticBoard::test_discriminant()
 {
-    const auto [a, b, c] = e_;
-    const auto d = finite(b * b - 4 * a * c);
-    if (!d) {
-        ui.message(numbers_too_large);
+    const auto& [a, b, c] = e_;
+    const Exact d = b * b - 4 * a * c;
+    if (!can_write({d}))
         return;
-    }
     line7.hide();
     label5_0.hide();
     label2_1.hide();
     line8.hide();
-    d_ = *d;
-    text8.set_text(cstr(*d));
-    if (*d == 0) {
+    d_ = d;
+    text8.set_text(cstr(d));
+    if (d == 0) {
         ui.message("يوجد حل وحيد للمعادلة لان.. ما تحت الجذر يساوي صفر");
         command4.show();
-    } else if (*d > 0) {
+    } else if (d > 0) {
         ui.message("يوجد حلان مختلفان للمعادلة.. لان ما تحت الجذر موجب");
         command4.show();
     } else {
@@ -116,37 +138,34 @@ void QuadraticBoard::command4_click()
 {
     if (!d_ || *d_ < 0)
         return;
-    const auto [a, b, c] = e_;
+    const auto& [a, b, c] = e_;
+    const Exact minus_b = -b, two_a = 2 * a;
     if (*d_ == 0) {
-        const auto x = finite(-b / (2 * a));
-        if (!x) {
-            ui.message(numbers_too_large);
+        const Exact x = minus_b / two_a;
+        if (!can_write({x}))
             return;
-        }
         frame3.show();
         frame6.show();
-        text20.set_text(cstr(-b));
-        text21.set_text(cstr(2 * a));
-        text22.set_text(format00(*x));
+        text20.set_text(cstr(minus_b));
+        text21.set_text(cstr(two_a));
+        text22.set_text(format00(x));
         return;
     }
-    const double root = std::sqrt(*d_);
-    const auto x1 = finite((-b + root) / (2 * a)), x2 = finite((-b - root) / (2 * a));
-    if (!x1 || !x2) {
-        ui.message(numbers_too_large);
+    const Exact root = *values::square_root(*d_);
+    const Solutions x = solve(a, b, c, root);
+    if (!can_write({x.plus, x.minus}))
         return;
-    }
     frame3.show();
     frame4.show();
     frame5.show();
-    text12.set_text(cstr(-b));
-    text15.set_text(cstr(-b));
-    text17.set_text(cstr(2 * a));
-    text14.set_text(cstr(2 * a));
+    text12.set_text(cstr(minus_b));
+    text15.set_text(cstr(minus_b));
+    text17.set_text(cstr(two_a));
+    text14.set_text(cstr(two_a));
     text13.set_text(format00(root));
-    text18.set_text(format00(*x1));
+    text18.set_text(format00(x.plus));
     text16.set_text(format00(root));
-    text19.set_text(format00(*x2));
+    text19.set_text(format00(x.minus));
 }
 
 }  // namespace numeria

@@ -2,12 +2,14 @@
 // coefficients, the general formula that shrinks in place, the solutions, and the method.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/screen.h"
 #include "numeria/messages.h"
+#include "values/exact.h"
 
 namespace numeria {
 
@@ -129,12 +131,12 @@ public:
     void command4_click();
 
 protected:
-    // The kept coefficients of the equation being solved.
+    // The kept coefficients of the equation being solved, exactly as typed or drawn.
     struct Equation {
-        double a, b, c;
+        values::Exact a, b, c;
     };
     // Writes the coefficients and shows them with the general formula in letters.
-    void first_step(Equation e);
+    void first_step(const Equation& e);
     // Everything below the equation row back as it was when the screen was made, so that nothing
     // of an earlier equation is left to mix with a new one.
     void start_over();
@@ -144,9 +146,11 @@ private:
     void substitute();
     void simplify();
     void test_discriminant();
+    // Whether every number the step is about to write can be written; tells the pupil why not.
+    bool can_write(std::initializer_list<values::Exact> numbers);
 
-    Equation e_{};
-    std::optional<double> d_;  // the discriminant, once the third part has found it
+    Equation e_;
+    std::optional<values::Exact> d_;  // the discriminant, once the third part has found it
     Step step_ = Step::Substitution;
     // What each control below Command1 held when the screen was made.
     struct Made {

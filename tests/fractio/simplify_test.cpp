@@ -55,6 +55,11 @@ TEST_F(SimplifyTest, ReducesToLowestTermsAndNamesTheWholeNumberOnlyWhenThereIsOn
         {"1.5", "-0.5", {"-3", "1", "=-3"}},
         {"٦", "٨", {"3", "4", ""}},
         {" 10 ", "4", {"5", "2", ""}},
+        {"0.5", "0.1", {"5", "1", "=5"}},
+        {"0.9", "0.3", {"3", "1", "=3"}},
+        {"1.5", "3", {"1", "2", ""}},
+        {"1.2", "5", {"6", "25", ""}},
+        {"1", "-0.3", {"10", "-3", ""}},
     };
     for (const auto& r : table) {
         SCOPED_TRACE(r.n + "/" + r.d);
@@ -79,11 +84,12 @@ TEST_F(SimplifyTest, AFractionThatCannotBeReducedIsRefusedAndTheResultStays)
         {"abc", "4", impossible},
         {"4", "12abc", impossible},
         {"1e999", "4", impossible},
-        {"1.2", "5", impossible},
-        {"1", "0.3", impossible},
-        {"1e-300", "3", impossible},
-        {"1", "1e-300", impossible},
-        {"6401377653981335", "97.3125", impossible},  // the quotient is whole only when rounded
+        {"1e-320", "3", fractio::too_small},
+        {"1", "1e-310", fractio::too_small},
+        {"1e-300", "3", fractio::too_large},  // 1 over a denominator of 301 digits
+        {"6401377653981335", "97.3125", fractio::too_large},
+        {"9007199254740993", "16", fractio::too_large},  // no double holds it
+        {"1000000000000000.01", "8", fractio::too_large},
         {"1e20", "3", fractio::too_large},
         {"4", "-9007199254740994", fractio::too_large},
         // Reduced or divided, a number too long to be written with all its digits.

@@ -247,6 +247,12 @@ TEST_F(FractionPracticeTest, TypedFractionsAreReadLenientlyAndWorkedAsInTheLesso
          "Command2",
          {},
          "1/1000003 1/1000033 = 1000033/1000036000099 + 1000003/1000036000099 = 2000036/1000036000099"},
+        // Products beyond what a double holds exactly, and a difference of two nearly equal ones.
+        {{"123456789", "987654321", "123456789", "987654323"},
+         "Command3",
+         {},
+         "123456789/987654321 123456789/987654323 = 1.21932631359549E+17/9.7546105976528E+17 - "
+         "1.21932631112635E+17/9.7546105976528E+17 = 246913578/9.7546105976528E+17"},
         {{"7", "1000000000000000", "1", "2000000000000000"},
          "Command3",
          {},
@@ -282,12 +288,13 @@ TEST_F(FractionPracticeTest, ARefusedEntryLeavesTheBoardAsTheResetLeftIt)
         {{"1", "-0", "3", "4"}, "Command3", zero_denominator},
         {{"1e999", "0", "3", "4"}, "Command3", too_large},
         {{"1e300", "3", "1e300", "7"}, "Command4", too_large},
-        {{"1", "1e200", "1", "3e200"}, "Command2", too_large},
+        {{"1e200", "1", "1", "1e200"}, "Command2", too_large},
         {{"1e300", "1", "1", "1e300"}, "Command5", too_large},
         {{"1e308", "1", "1e308", "1"}, "Command2", too_large},
         {{"1", "1e-200", "1", "1e-200"}, "Command4", too_small},
         {{"1", "1e-200", "1e-200", "1"}, "Command5", too_small},
         {{"1", "1e-200", "1", "3e-200"}, "Command3", too_small},
+        {{"1e-200", "1", "1e-200", "1"}, "Command4", too_small},
     };
     for (const auto& row : table) {
         const std::string entered = row.abcd[0] + "/" + row.abcd[1] + " " + row.abcd[2] + "/" + row.abcd[3];

@@ -121,8 +121,8 @@ TEST_F(PracticeTest, ANumberOrResultTooLargeIsRefusedAndTheEarlierResultHidden)
         std::string x, y, button;
     };
     const std::vector<Row> table = {
-        {"1e999", "1", "Command1"},      {"1e300", "1e300", "Command3"}, {"-1e308", "1e308", "Command2"},
-        {"1e300", "1e-300", "Command4"}, {"1e20", "3", "Command4"},
+        {"1e999", "1", "Command1"},      {"1e300", "1e300", "Command3"},  {"-1e308", "1e308", "Command2"},
+        {"1e300", "1e-300", "Command4"}, {"1e300", "-1e-10", "Command4"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.x + " " + row.button + " " + row.y);
