@@ -14,7 +14,7 @@ struct Form11 final : QuadraticBoard {
     Label  label8   = label("Label8")             .at( 360,  120, 5415,  375).caption("أدخل قيم في المربعات.... مع مراعاة أن معامل سين تربيع لا يساوي صفر")
                                                    .right().back(board).rtl().in(frame7);
     Label  label6_6 = label("Label6", 6)          .at(4320,  720,  255,  255).caption("2").font(sans(8.25, Weight::Bold)).centred()
-                                                   .back(board).named("تربيع");
+                                                   .back(board).named("تربيع").beneath(label6_0);
     Button command5 = button("Command5")          .at(1920, 7800, 1335,  435).caption("مسألة أخرى").back(board).rtl().on_click([this] { command5_click(); });
     Button command6 = button("Command6")          .at(3360, 7800, 1455,  435).caption("الرجوع").rtl().on_click([this] { command6_click(); });
     // clang-format on

@@ -24,4 +24,6 @@ $shoot docs/fractio-simplify.png fractio Form4 Text1=6 Text2=3 Command1
 $shoot docs/fractio-quiz.png fractio Form5 Command6
 $shoot --digits eastern docs/fractions-eastern.png numeria Form3 Command2
 $shoot --zoom 2 docs/integers-practice-zoom2.png numeria Form7 Text1=7 Text2=-2 Command4
-rm -f docs/*-box[2-9].png
+$shoot docs/quadratic-practice-root.png numeria Form11 Text1=3 Text2=-250 Text3=-1234 Command1 Command2 Command2 Command2
+$shoot --zoom 2 docs/fractio-equivalent-zoom2.png fractio Form1 Text1=9999 Text2=12345 Command1
+rm -f docs/*-box[2-9].png docs/quadratic-practice-root-box1.png

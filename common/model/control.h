@@ -56,6 +56,8 @@ struct Control {
     // lines of the font it is drawn in, whose lines are taller than the designer font's.
     bool wraps = false;
     std::optional<int> tab_index;
+    // Drawn directly beneath this control rather than above every control declared before it.
+    const Control* beneath = nullptr;
     Align align = Align::Left;
     std::optional<Colour> back, fore, fill;
     std::optional<Font> font;
@@ -94,6 +96,7 @@ public:
     Self tab(int index) { c_->tab_index = index; return self(); }
     Self centred() { c_->align = Align::Centre; return self(); }
     Self right() { c_->align = Align::Right; return self(); }
+    template <class Other> Self beneath(const Handle<Other>& other) { c_->beneath = &other.control(); return self(); }
     // Spoken name and description for screen readers.
     Self named(std::string name) { c_->accessible_name = std::move(name); return self(); }
     Self described(std::string text) { c_->accessible_description = std::move(text); return self(); }

@@ -40,11 +40,13 @@ public:
         if (element == PE_FrameFocusRect)
             return;  // the ring below replaces the dotted rectangle
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-        const bool ringed
-            = element == PE_PanelButtonCommand || element == PE_PanelLineEdit || element == PE_IndicatorRadioButton;
+        // An option wears it only once the pupil moves the focus with the keyboard: on a sheet that
+        // opens with the focus on its first option, a ring would point at that answer.
+        const bool radio = element == PE_IndicatorRadioButton;
+        const bool ringed = element == PE_PanelButtonCommand || element == PE_PanelLineEdit
+            || (radio && (option->state & State_KeyboardFocusChange));
         if (ringed && (option->state & State_HasFocus) && (option->state & State_Enabled))
-            draw_focus_ring(painter,
-                            element == PE_IndicatorRadioButton && widget != nullptr ? widget->rect() : option->rect);
+            draw_focus_ring(painter, radio && widget != nullptr ? widget->rect() : option->rect);
     }
 
     static void draw_focus_ring(QPainter* painter, QRect area)

@@ -12,6 +12,7 @@
 #include <QMovie>
 #include <QRadioButton>
 #include <QScreen>
+#include <QtMath>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -145,16 +146,22 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits di
         QWidget* parent = c.container != nullptr ? parents.at(c.container) : this;
         QWidget* w = build(c, parent);
         parents[&c] = w;
-        entries_.push_back({&c, w, to_font(c.effective_font()), 1000.0, {}});
+        entries_.push_back({&c, w, to_font(c.effective_font()), 1000.0, w->geometry(), {}, {}});
         w->setFont(entries_.back().base_font);
     }
     for (const Entry& e : entries_)
         if (windowed(e.control->kind))
             e.widget->raise();
-    // What the pupil types shrinks as it grows, like a number a handler writes.
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (auto* edit = qobject_cast<QLineEdit*>(entries_[i].widget))
-            connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& t) { fit(entries_[i], t); });
+    for (const Entry& e : entries_)
+        if (QWidget* above = e.control->beneath != nullptr ? widget_of(*e.control->beneath) : nullptr)
+            e.widget->stackUnder(above);
+    for (const Entry& e : entries_)
+        if (auto* frame = dynamic_cast<FrameBox*>(e.widget))
+            frame->raise_border();
+    // What the pupil types takes its room as it grows, like a number a handler writes.
+    for (const Entry& e : entries_)
+        if (auto* edit = qobject_cast<QLineEdit*>(e.widget))
+            connect(edit, &QLineEdit::textEdited, this, [this] { lay_out(); });
     QWidget* previous = nullptr;
     for (Control* c : screen.tab_order()) {
         if (QWidget* w = widget_of(*c); previous != nullptr && w != nullptr)
@@ -196,7 +203,7 @@ QWidget* ScreenView::build(Control& c, QWidget* parent)
         w = option;
         break;
     }
-    case Kind::Frame: w = new QGroupBox(parent); break;
+    case Kind::Frame: w = new FrameBox(parent); break;
     case Kind::Shape: {
         const auto fill = c.fill ? std::optional<QColor>(to_colour(*c.fill)) : std::nullopt;
         w = new ShapeWidget(c.shape, fill, parent);
@@ -256,10 +263,198 @@ void ScreenView::fit(Entry& e, const QString& text)
         const QSize room = label != nullptr ? label->contentsRect().size() : e.widget->size();
         font = fit_font(font, text, room, how, margin);
     } else if (k == Kind::TextBox) {
-        font = fit_font(font, text, e.widget->size(), Fit::OneLine, 2);
+        font = fit_font(font, text, e.widget->size(), Fit::OneLine, static_cast<BoxWidget*>(e.widget)->text_margin());
     }
     e.widget->setFont(font);
     e.fitted_text = text;
+    e.fitted_size = e.widget->size();
+}
+
+namespace {
+
+// A number, alone or after a sign such as "=", takes the room it needs beside its box; other
+// text shrinks within the box.
+bool grows(const QString& text)
+{
+    const QString t = text.trimmed();
+    return !t.contains(QLatin1Char(' ')) && std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// Room beside the text on either side of a label or a text box.
+int side_room(QWidget* w)
+{
+    if (auto* box = dynamic_cast<BoxWidget*>(w))
+        return box->text_margin();
+    auto* label = static_cast<QLabel*>(w);
+    return (label->width() - label->contentsRect().width()) / 2 + 1;
+}
+
+}  // namespace
+
+// A control whose number is wider than its box grows into free room of its container along its
+// alignment: a centred one both ways, a right-aligned one leftwards, a left-aligned one
+// rightwards, and on into the other side where the first is taken. Free room is what no other
+// visible control takes up and lies inside the container; what remains too wide shrinks and, last,
+// is shortened. The model keeps the designer's positions.
+void ScreenView::lay_out()
+{
+    std::vector<QRect> rects;
+    rects.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        rects.push_back(e.designed);
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (const int extra = overflow(entries_[i]); extra > 0)
+            rects[i] = grown(i, extra, rects);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& e = entries_[i];
+        if (e.control->kind == Kind::Line)
+            continue;
+        if (e.widget->geometry() != rects[i])
+            e.widget->setGeometry(rects[i]);
+        if (const QString text = shown(*e.control); text != e.fitted_text || e.widget->size() != e.fitted_size)
+            fit(e, text);
+    }
+    stretch_bars(rects);
+}
+
+// How many pixels wider than its designed box a control must be for its number at its own size.
+int ScreenView::overflow(const Entry& e) const
+{
+    const Control& c = *e.control;
+    if ((c.kind != Kind::Label && c.kind != Kind::TextBox) || c.wraps || !c.shown())
+        return 0;
+    const QString text = shown(c);
+    if (!grows(text))
+        return 0;
+    QFont font = e.base_font;
+    font.setPointSizeF(std::min(font.pointSizeF(), e.largest_size));
+    // A pixel for the rounding of the drawn line, as the fitting measures it.
+    const int needed = qCeil(QFontMetricsF(font).horizontalAdvance(text)) + 1 + 2 * side_room(e.widget);
+    return needed - e.designed.width();
+}
+
+QRect ScreenView::grown(std::size_t i, int extra, const std::vector<QRect>& rects) const
+{
+    const Entry& e = entries_[i];
+    const QRect r = rects[i];
+    // Inside a frame's border, or the window.
+    const int inset = e.control->container != nullptr ? 2 : 0;
+    int lo = inset;
+    int hi
+        = (e.control->container != nullptr ? e.widget->parentWidget()->width() : to_px(screen_->design().width, dpi_))
+        - inset;
+    for (std::size_t j = 0; j < entries_.size(); ++j) {
+        const Entry& s = entries_[j];
+        const QRect other = rects[j];
+        if (j == i || s.control->container != e.control->container || !s.control->shown() || other.bottom() < r.top()
+            || other.top() > r.bottom())
+            continue;
+        const auto span = taken(s, other);
+        if (!span)
+            continue;
+        const auto [first, last] = *span;
+        if (last <= r.left()) {
+            lo = std::max(lo, last);
+        } else if (first > r.right()) {
+            hi = std::min(hi, first);
+        } else if (looks_like_container(*s.control)) {
+            return r;  // already over its neighbour's text
+        } else if (first <= r.left() && last > r.right()) {
+            lo = std::max(lo, first);  // lies within it
+            hi = std::min(hi, last);
+        } else if (first + last < r.left() + r.right()) {
+            lo = std::max(lo, r.left());  // overlaps it a little by design
+        } else {
+            hi = std::min(hi, r.right() + 1);
+        }
+    }
+    const int left_room = std::max(0, r.left() - lo), right_room = std::max(0, hi - r.right() - 1);
+    int left = 0, right = 0;
+    if (e.control->align == model::Align::Centre) {
+        left = std::min(left_room, extra / 2);
+        right = std::min(right_room, extra - left);
+        left = std::min(left_room, extra - right);
+    } else if (look(*e.control).align & Qt::AlignRight) {
+        left = std::min(left_room, extra);
+        right = std::min(right_room, extra - left);
+    } else {
+        right = std::min(right_room, extra);
+        left = std::min(left_room, extra - right);
+    }
+    return r.adjusted(-left, 0, right, 0);
+}
+
+// What a control takes up across its row: all of its box, or only its text where the rest of it
+// looks like its container and may lie under a neighbour that grows.
+std::optional<std::pair<int, int>> ScreenView::taken(const Entry& s, QRect r) const
+{
+    const Control& c = *s.control;
+    if (!looks_like_container(c))
+        return std::make_pair(r.left(), r.right() + 1);
+    const QString text = shown(c);
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const int room = side_room(s.widget);
+    const QFontMetrics m(s.widget->font());
+    const int width = std::min(m.horizontalAdvance(text), r.width() - 2 * room);
+    const Qt::Alignment align = look(c).align;
+    int first = align & Qt::AlignRight ? r.right() + 1 - room - width
+        : align & Qt::AlignLeft        ? r.left() + room
+                                       : r.left() + (r.width() - width) / 2;
+    int last = first + width;
+    // The spaces around a caption such as " +  س " are free room too.
+    qsizetype lead = 0, trail = 0;
+    while (text[lead].isSpace())
+        ++lead;
+    while (text[text.size() - 1 - trail].isSpace())
+        ++trail;
+    const int before = m.horizontalAdvance(text.left(lead)), after = m.horizontalAdvance(text.right(trail));
+    const bool ltr = direction_of(text, direction(c)) == Qt::LeftToRight;
+    first += ltr ? before : after;
+    last -= ltr ? after : before;
+    constexpr int gap = 2;  // between neighbouring texts
+    return std::make_pair(first - gap, std::max(first, last) + gap);
+}
+
+bool ScreenView::looks_like_container(const Control& c) const
+{
+    model::Colour back = screen_->design().back;
+    for (const Control* container = c.container; container != nullptr; container = container->container)
+        if (container->back) {
+            back = *container->back;
+            break;
+        }
+    if (c.kind == Kind::Label)
+        return !c.border && (!c.back || *c.back == back);
+    return c.kind == Kind::TextBox && c.role != model::BoxRole::Input && c.back == back;
+}
+
+// A fraction bar under or over a part that grew spans the part, so the fraction reads as one.
+void ScreenView::stretch_bars(const std::vector<QRect>& rects)
+{
+    const int reach = to_px(240, dpi_);
+    for (Entry& bar : entries_) {
+        const Control& l = *bar.control;
+        if (l.kind != Kind::Line || l.y1 != l.y2)
+            continue;
+        const int y = to_px(l.y1, dpi_), designed_from = to_px(std::min(l.x1, l.x2), dpi_),
+                  designed_to = to_px(std::max(l.x1, l.x2), dpi_);
+        int from = designed_from, to = designed_to;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const QRect d = entries_[i].designed;
+            if (entries_[i].control->container != l.container || rects[i] == d || !entries_[i].control->shown())
+                continue;
+            const bool near = (y > d.bottom() && y - d.bottom() <= reach) || (y < d.top() && d.top() - y <= reach);
+            const int shared = std::min(d.right() + 1, designed_to) - std::max(d.left(), designed_from);
+            if (near && 2 * shared >= d.width()) {
+                from = std::min(from, rects[i].left());
+                to = std::max(to, rects[i].right() + 1);
+            }
+        }
+        const int pad = l.border_width;
+        if (QRect(QPoint(from, y), QPoint(to, y)).adjusted(-pad, -pad, pad, pad) != bar.widget->geometry())
+            static_cast<LineWidget*>(bar.widget)->set_ends(QPoint(from, y), QPoint(to, y));
+    }
 }
 
 // What a control shows when even its smallest font is too large: part of the text.
@@ -284,6 +479,7 @@ void ScreenView::sync()
 {
     if (screen_ == nullptr)
         return;
+    lay_out();
     for (Entry& e : entries_)
         sync_entry(e);
 }
@@ -292,8 +488,6 @@ void ScreenView::sync_entry(Entry& e)
 {
     const Control& c = *e.control;
     const QString text = shown(c);
-    if (text != e.fitted_text)
-        fit(e, text);
     switch (c.kind) {
     case Kind::Label: static_cast<QLabel*>(e.widget)->setText(text); break;
     case Kind::TextBox:

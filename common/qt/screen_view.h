@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "model/program.h"
@@ -40,12 +42,20 @@ private:
         QWidget* widget;
         QFont base_font;
         double largest_size;  // shared by the buttons of one column
+        QRect designed;       // where the designer put it; a number wider than that grows beyond it
         QString fitted_text;
+        QSize fitted_size;
     };
 
     QWidget* build(model::Control& control, QWidget* parent);
     void share_column_sizes();
     void sync_entry(Entry& e);
+    void lay_out();
+    int overflow(const Entry& e) const;
+    QRect grown(std::size_t i, int extra, const std::vector<QRect>& rects) const;
+    std::optional<std::pair<int, int>> taken(const Entry& s, QRect r) const;
+    bool looks_like_container(const model::Control& c) const;
+    void stretch_bars(const std::vector<QRect>& rects);
     void fit(Entry& e, const QString& text);
     void press(model::Control* button);
     QString shown(const model::Control& control) const;

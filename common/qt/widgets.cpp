@@ -2,11 +2,14 @@
 // their own text.
 #include "qt/widgets.h"
 
+#include "qt/screen_view.h"
+
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <optional>
 
 namespace qtview {
 
@@ -45,26 +48,86 @@ Qt::LayoutDirection direction_of(const QString& text, Qt::LayoutDirection contro
     return is_number(text) ? Qt::LeftToRight : control_direction;
 }
 
+namespace {
+
+// A number as its parts: what stands before it (an "=" or a direction mark), its sign, the
+// digits before and after the separator, its exponent and what follows it.
+struct Number {
+    QString head, sign, whole, fraction, tail;
+    QChar separator, zero;
+    int exponent = 0;
+    bool has_exponent = false;
+};
+
+std::optional<Number> number_in(const QString& text)
+{
+    static const QRegularExpression parts(
+        QStringLiteral("^([^-+%1]*)([-+]?)([%1]+)(?:([.,\\x{066B}])([%1]*))?(?:[EeDd]([-+]?[%1]+))?(\\s*)$")
+            .arg(QStringLiteral("0-9\\x{0660}-\\x{0669}\\x{06F0}-\\x{06F9}")));
+    const QRegularExpressionMatch m = parts.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    Number n{m.captured(1), m.captured(2), m.captured(3), m.captured(5), m.captured(7), {}, {}, 0, m.hasCaptured(6)};
+    n.zero = QChar(n.whole.front().unicode() - n.whole.front().digitValue());
+    n.separator = m.hasCaptured(4) ? m.captured(4).front() : n.zero == u'0' ? QChar(u'.') : QChar(0x066B);
+    for (QChar c : m.captured(6))
+        if (c.isDigit())
+            n.exponent = 10 * n.exponent + c.digitValue();
+    if (m.captured(6).startsWith(u'-'))
+        n.exponent = -n.exponent;
+    return n;
+}
+
+// Shorter forms of a number, longest first: fewer fraction digits of the number as written,
+// then its significant digits with an exponent, down to the leading digit alone.
+QStringList shorter_forms(const Number& n)
+{
+    const QString ellipsis(QChar(0x2026));
+    auto exponent_text = [&n](int e) {
+        QString digits = QString::number(std::abs(e)).rightJustified(2, u'0');
+        for (QChar& c : digits)
+            c = QChar(n.zero.unicode() + c.digitValue());
+        return QStringLiteral("E") + (e < 0 ? u'-' : u'+') + digits;
+    };
+    QStringList forms;
+    const QString written_exponent = n.has_exponent ? exponent_text(n.exponent) : QString();
+    for (qsizetype keep = n.fraction.size() - 1; keep >= 1; --keep)
+        forms << n.head + n.sign + n.whole + n.separator + n.fraction.left(keep) + ellipsis + written_exponent + n.tail;
+    // Every digit before the separator still says how large it is: 22358.44 as 22358…
+    if (!n.fraction.isEmpty() && !n.has_exponent)
+        forms << n.head + n.sign + n.whole + ellipsis + n.tail;
+    const QString digits = n.whole + n.fraction;
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first].digitValue() == 0)
+        ++first;
+    if (first == digits.size())
+        return forms;
+    const QString significant = digits.mid(first);
+    const QString power = exponent_text(n.exponent + static_cast<int>(n.whole.size() - 1 - first));
+    for (qsizetype keep = significant.size() - 1; keep >= 0; --keep) {
+        const QString rest = keep > 0 ? n.separator + significant.mid(1, keep) : QString();
+        forms << n.head + n.sign + significant.front() + rest + ellipsis + power + n.tail;
+    }
+    return forms;
+}
+
+}  // namespace
+
 QString elide(const QString& text, const QFontMetrics& metrics, int width)
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
     const QString ellipsis(QChar(0x2026));
-    const bool minus = text.startsWith(QLatin1Char('-'));
-    const QString head = minus ? QStringLiteral("-") : QString();
-    QString rest = minus ? text.mid(1) : text;
-    // The exponent of a number says how large it is, so it stays too: 1.2…E+17, never 1.2…
-    QString exponent;
-    if (const qsizetype e = rest.indexOf(QRegularExpression(QStringLiteral("[EeDd]"))); e > 0 && is_number(text)) {
-        exponent = rest.mid(e);
-        rest.truncate(e);
-    }
-    for (qsizetype n = rest.size() - 1; n > 0; --n) {
-        const QString candidate = head + rest.left(n) + ellipsis + exponent;
-        if (metrics.horizontalAdvance(candidate) <= width)
-            return candidate;
-    }
-    return head + ellipsis + exponent;
+    QStringList forms;
+    if (const auto number = number_in(text))
+        forms = shorter_forms(*number);
+    else
+        for (qsizetype n = text.size() - 1; n > 0; --n)
+            forms << text.left(n) + ellipsis;
+    for (const QString& form : forms)
+        if (form.size() < text.size() && metrics.horizontalAdvance(form) <= width)
+            return form;
+    return metrics.horizontalAdvance(ellipsis) <= width ? ellipsis : QString();
 }
 
 ShapeWidget::ShapeWidget(model::ShapeKind kind, std::optional<QColor> fill, QWidget* parent)
@@ -95,11 +158,17 @@ LineWidget::LineWidget(QPoint from, QPoint to, int pen_width, QColor colour, QWi
     : QWidget(parent), pen_width_(pen_width), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int pad = pen_width;
+    set_ends(from, to);
+}
+
+void LineWidget::set_ends(QPoint from, QPoint to)
+{
+    const int pad = pen_width_;
     const QRect box = QRect(from, to).normalized().adjusted(-pad, -pad, pad, pad);
     setGeometry(box);
     from_ = from - box.topLeft();
     to_ = to - box.topLeft();
+    update();
 }
 
 void LineWidget::paintEvent(QPaintEvent*)
@@ -127,13 +196,25 @@ QString TextLabel::shown_text() const { return fitted(text(), fontMetrics(), con
 void TextLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    drawFrame(&p);
+    if (frameShape() == QFrame::Box) {
+        p.setPen(QPen(border_colour, lineWidth()));
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QString shown = shown_text();
     p.drawText(contentsRect().adjusted(1, 0, -1, 0), draw_flags(look, text(), Qt::AlignTop) | Qt::TextWordWrap, shown);
 }
 
-QString BoxWidget::shown_text() const { return fitted(text(), fontMetrics(), width() - 4, false); }
+QString BoxWidget::shown_text() const { return fitted(text(), fontMetrics(), width() - 2 * text_margin(), false); }
+
+int BoxWidget::text_margin() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    const int frame = std::max(contents.left(), width() - 1 - contents.right());
+    return frame + 2 + (isReadOnly() ? 0 : 1);
+}
 
 void BoxWidget::paintEvent(QPaintEvent* event)
 {
@@ -147,7 +228,51 @@ void BoxWidget::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     const QString shown = shown_text();
-    p.drawText(rect().adjusted(2, 0, -2, 0), draw_flags(look, text(), Qt::AlignVCenter), shown);
+    const int margin = text_margin();
+    p.drawText(rect().adjusted(margin, 0, -margin, 0), draw_flags(look, text(), Qt::AlignVCenter), shown);
+}
+
+class FrameBorder final : public QWidget {
+public:
+    explicit FrameBorder(FrameBox* frame) : QWidget(frame), frame_(frame)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        frame_->draw_border(p);
+    }
+
+private:
+    FrameBox* frame_;
+};
+
+FrameBox::FrameBox(QWidget* parent) : QGroupBox(parent), border_(new FrameBorder(this))
+{
+    // Screen readers pass over the border; the frame itself carries the caption.
+    border_->setProperty(decoration_property, true);
+}
+
+void FrameBox::raise_border() { border_->raise(); }
+
+void FrameBox::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    border_->setGeometry(rect());
+}
+
+void FrameBox::draw_border(QPainter& p)
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    if (!title().isEmpty())
+        p.fillRect(style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this),
+                   palette().window());
+    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &p, this);
 }
 
 }  // namespace qtview

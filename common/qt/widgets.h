@@ -3,6 +3,7 @@
 // lose a number.
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,8 @@ private:
 class LineWidget final : public QWidget {
 public:
     LineWidget(QPoint from, QPoint to, int pen_width, QColor colour, QWidget* parent);
+    // Ends in the container's coordinates.
+    void set_ends(QPoint from, QPoint to);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -52,8 +55,11 @@ struct TextLook {
 bool is_number(const QString& text);
 Qt::LayoutDirection direction_of(const QString& text, Qt::LayoutDirection control_direction);
 
-// Text that is still wider than `width` once its font is as small as it may get: what fits,
-// followed by an ellipsis. A leading minus sign and a number's exponent are always kept.
+// Text that is still wider than `width` once its font is as small as it may get, written so that
+// it fits. A number keeps its sign, its leading digit and its size: fraction digits give way to an
+// ellipsis first, then it is written with an exponent (987654321 as 9.87…E+08, 1.2…E+17), so
+// that what is left never reads as another number. Other text is cut short with an ellipsis.
+// The answer is never wider than `width`, even when that leaves only the ellipsis or nothing.
 QString elide(const QString& text, const QFontMetrics& metrics, int width);
 
 // Long captions break onto several lines within the button, as on the old platform.
@@ -70,6 +76,8 @@ class TextLabel final : public QLabel {
 public:
     using QLabel::QLabel;
     TextLook look;
+    // A border is drawn in the window-text colour, whatever colour the text itself wears.
+    QColor border_colour = Qt::black;
     // The text as drawn: the label's text, or what of it fits.
     QString shown_text() const;
 
@@ -85,9 +93,30 @@ public:
     using QLineEdit::QLineEdit;
     TextLook look;
     QString shown_text() const;
+    // Room beside the text on either side, as the line edit lays it out while the pupil types:
+    // its frame, its own margin and, where one can type, the cursor after the last digit.
+    int text_margin() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
+};
+
+// A frame whose border and caption are drawn above its children, so that a child lying over the
+// border in the frame's own colour does not break it.
+class FrameBox final : public QGroupBox {
+public:
+    explicit FrameBox(QWidget* parent);
+    // Puts the border back on top once the children are stacked.
+    void raise_border();
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    friend class FrameBorder;
+    void draw_border(QPainter& p);
+    QWidget* border_;
 };
 
 }  // namespace qtview
