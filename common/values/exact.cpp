@@ -14,7 +14,9 @@ namespace {
 // Far enough beyond either end of the doubles' range that a number read is surely outside it,
 // so that a typed exponent of a million digits is never raised to its power.
 constexpr std::int64_t leading_power_beyond = 400;
-constexpr unsigned long root_bits = 200;
+// A root is written with two decimals, and so are the solutions made from it, up to the largest
+// double, about 2^1024: every digit down to the hundredths is right only with some 1030 bits.
+constexpr unsigned long root_bits = 1100;
 
 const Exact& largest()
 {

@@ -56,7 +56,7 @@ std::optional<Exact> mod(const Exact& a, const Exact& b);
 Exact lcm(const Exact& a, const Exact& b);
 bool is_whole(const Exact& x);
 
-// The square root, exact when the number is the square of a rational, otherwise to 200 bits.
+// The square root, exact when the number is the square of a rational, otherwise to 1100 bits.
 // Empty for a negative number.
 std::optional<Exact> square_root(const Exact& x);
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "entries.h"
 #include "values/exact.h"
 
 namespace {
@@ -92,6 +93,38 @@ TEST(Exact, ADoubleHoldsTheTypedNumberOnlyWhenItStandsForItsDigits)
         EXPECT_TRUE(values::held_by_double(held)) << held;
     for (const char* lost : {"9007199254740993", "1000000000000000.01", "0.10000000000000001"})
         EXPECT_FALSE(values::held_by_double(lost)) << lost;
+}
+
+// Every entry whose number is known reads as exactly that number, in range or refused as beyond it,
+// and is written back digit for digit as the tests' own writing has it.
+TEST(Exact, EveryKnownEntryReadsAsItsNumberAndIsWrittenFromIt)
+{
+    using testing_support::Reading;
+    testing_support::Entries gen(testing_support::property_seed());
+    const auto expect_read = [](const Reading& r, const values::Checked& x) {
+        if (r.kind == Reading::Kind::Unknown || r.kind == Reading::Kind::NotANumber)
+            return;
+        const Range expected = r.kind == Reading::Kind::TooLarge ? Range::TooLarge
+            : r.kind == Reading::Kind::TooSmall                  ? Range::TooSmall
+                                                                 : Range::Fits;
+        EXPECT_EQ(x.range(), expected);
+        if (expected != Range::Fits)
+            return;
+        EXPECT_EQ(*x, r.value->mpq());
+        EXPECT_EQ(values::cstr(*x), testing_support::written(*r.value));
+        EXPECT_EQ(values::format00(*x), testing_support::two_decimals(*r.value));
+    };
+    for (long i = 0; i < testing_support::property_cases() && !HasFailure(); ++i) {
+        const testing_support::Entry e = gen.any();
+        SCOPED_TRACE(testing::PrintToString(e.text.substr(0, 60)));
+        expect_read(e.lenient, values::val_exact(e.text));
+        const auto whole = values::strict_exact(e.text);
+        if (e.strict.kind != Reading::Kind::Unknown) {
+            EXPECT_EQ(whole.has_value(), e.strict.kind != Reading::Kind::NotANumber);
+        }
+        if (whole)
+            expect_read(e.strict, *whole);
+    }
 }
 
 }  // namespace

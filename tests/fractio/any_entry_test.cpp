@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,21 +32,43 @@ const std::string right = " صح";
 const std::string wrong = "خطأ";
 const std::string not_started = "اضغط على ابدأ أولاً .. لتظهر الأسئلة";
 const std::string too_large = fractio::too_large;
+const std::string too_small = fractio::too_small;
 
 std::string indexed(const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; }
 
 // An entry for a fraction box, now and then left empty.
 Entry fraction_entry(Entries& gen) { return gen.chance(12) ? Entry{"", {}, {}} : gen.any(); }
 
-// What the whole-text reading refuses outright: no number, or 0.
-bool refused(const Reading& r) { return r.kind == Kind::NotANumber || r.kind == Kind::Overflow || r.is(Q(0)); }
-
-::testing::AssertionResult holds(const Harness& h, const std::string& control, Q exact)
+// What the fraction screens make of the two boxes read as whole texts: no fraction when either is
+// no number, beyond the range or 0; numbers too small; or the two numbers. Empty when a box holds
+// something the test does not predict.
+struct Fraction {
+    std::optional<std::string> refusal;
+    std::optional<Q> n, d;
+};
+std::optional<Fraction> fraction_of(const Entry& n, const Entry& d, const std::string& impossible)
 {
-    const std::string text = h.text(control);
-    if (shows(text, exact, exact.exact_in_double() ? Slack::Half : Slack::UnderOne))
+    const auto no_fraction = [](const Reading& r) {
+        return r.kind == Kind::NotANumber || r.kind == Kind::TooLarge || (r.kind == Kind::Number && r.is(Q(0)));
+    };
+    if (n.text.empty() || d.text.empty())
+        return std::nullopt;
+    if (no_fraction(n.strict) || no_fraction(d.strict))
+        return Fraction{impossible, {}, {}};
+    if (n.strict.kind == Kind::Unknown || d.strict.kind == Kind::Unknown)
+        return std::nullopt;
+    if (n.strict.kind == Kind::TooSmall || d.strict.kind == Kind::TooSmall)
+        return Fraction{too_small, {}, {}};
+    return Fraction{{}, n.strict.value, d.strict.value};
+}
+
+::testing::AssertionResult holds(const Harness& h, const std::string& control, const Q& exact)
+{
+    const std::string text = h.text(control), expected = written(exact);
+    if (text == expected)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << control << " shows " << printable(text) << " for " << exact.str();
+    return ::testing::AssertionFailure() << control << " shows " << printable(text) << " for " << exact.str()
+                                         << ", written " << expected;
 }
 
 TEST(AnyEntry, EquivalentFractionsAreTheExactMultiplesOrTheEntryIsRefusedAndNothingChanges)
@@ -75,24 +98,28 @@ TEST(AnyEntry, EquivalentFractionsAreTheExactMultiplesOrTheEntryIsRefusedAndNoth
             h.click("Command1");
             SCOPED_TRACE(printable(n.text) + " over " + printable(d.text));
             const Texts seen = prompts(h);
-            const bool exact = n.strict.value && d.strict.value;
+            const auto f = fraction_of(n, d, impossible1);
+            std::optional<std::string> refusal = f ? f->refusal : std::nullopt;
+            if (f && !refusal)
+                for (int i = 2; i <= 11 && !refusal; ++i)
+                    if (range_of(*f->n * Q(i)) != Range::Fits || range_of(*f->d * Q(i)) != Range::Fits)
+                        refusal = too_large;
             if (n.text.empty() || d.text.empty()) {
                 EXPECT_EQ(seen, Texts{incomplete1});
-            } else if (refused(n.strict) || refused(d.strict)) {
-                EXPECT_EQ(seen, Texts{impossible1});
-            } else if (exact) {
-                EXPECT_EQ(seen, Texts{});
+            } else if (f) {
+                EXPECT_EQ(seen, refusal ? Texts{*refusal} : Texts{});
             } else {
-                EXPECT_TRUE(seen.empty() || seen == Texts{impossible1} || seen == Texts{too_large});
+                EXPECT_TRUE(seen.empty() || seen == Texts{impossible1} || seen == Texts{too_large}
+                            || seen == Texts{too_small});
             }
             for (const auto& name : changes(typed, board_of(h.screen()))) {
                 EXPECT_TRUE(seen.empty() && results.count(name) > 0) << name << " changed";
             }
-            if (!exact || !seen.empty())
+            if (!f || refusal)
                 return;
             for (int i = 0; i < 10; ++i) {
-                EXPECT_TRUE(holds(h, indexed("Label2", i), *n.strict.value * Q(i + 2)));
-                EXPECT_TRUE(holds(h, indexed("Label3", i), *d.strict.value * Q(i + 2)));
+                EXPECT_TRUE(holds(h, indexed("Label2", i), *f->n * Q(i + 2)));
+                EXPECT_TRUE(holds(h, indexed("Label3", i), *f->d * Q(i + 2)));
             }
         });
 }
@@ -118,24 +145,35 @@ TEST(AnyEntry, SimplificationGivesTheFractionInLowestTermsOrRefusesAndChangesNot
             h.click("Command1");
             SCOPED_TRACE(printable(n.text) + " over " + printable(d.text));
             const Texts seen = prompts(h);
+            const auto f = fraction_of(n, d, impossible4);
+            std::optional<std::string> refusal = f ? f->refusal : std::nullopt;
             std::optional<Q> q;
-            if (n.strict.value && d.strict.value && !refused(n.strict) && !refused(d.strict))
-                q = *n.strict.value / *d.strict.value;
-            // Whole numbers are written with all their digits up to 15 of them.
-            const Q longest = Q(power_of_ten(15) - 1);
+            if (f && !refusal) {
+                // The pupil's number must be the very one its nearest double stands for, the
+                // shortest digits that read back as that double.
+                const auto stands_for_itself = [](const Q& x) {
+                    char shortest[32];
+                    const double nearest = *nearest_double(x);
+                    char* end = std::to_chars(shortest, shortest + sizeof shortest, nearest).ptr;
+                    std::string text(shortest, end);
+                    std::replace(text.begin(), text.end(), 'e', 'E');
+                    const auto back = read_written(text);
+                    return back && back->value() == x;
+                };
+                q = *f->n / *f->d;
+                // Both terms of the fraction in lowest terms are written with all their digits.
+                const Q longest = Q(Int(power_of_ten(15) - 1));
+                if (!stands_for_itself(*f->n) || !stands_for_itself(*f->d) || longest < Q(q->num()).abs()
+                    || longest < Q(q->den()))
+                    refusal = too_large;
+            }
             if (n.text.empty() || d.text.empty()) {
                 EXPECT_EQ(seen, Texts{incomplete4});
-            } else if (refused(n.strict) || refused(d.strict)) {
-                EXPECT_EQ(seen, Texts{impossible4});
-            } else if (q && !q->whole() && !(n.strict.value->whole() && d.strict.value->whole())) {
-                // Numbers that are not whole make only a whole number; past 15 digits no quotient is
-                // written, whole or not.
-                EXPECT_TRUE(seen == Texts{impossible4} || (longest < q->abs() && seen == Texts{too_large}));
-            } else if (q) {
-                const bool written_whole = Q(q->num()).abs() <= longest && Q(q->den()) <= longest;
-                EXPECT_EQ(seen, written_whole ? Texts{} : Texts{too_large});
+            } else if (f) {
+                EXPECT_EQ(seen, refusal ? Texts{*refusal} : Texts{});
             } else {
-                EXPECT_TRUE(seen.empty() || seen == Texts{impossible4} || seen == Texts{too_large});
+                EXPECT_TRUE(seen.empty() || seen == Texts{impossible4} || seen == Texts{too_large}
+                            || seen == Texts{too_small});
             }
             for (const auto& name : changes(typed, board_of(h.screen()))) {
                 EXPECT_TRUE(seen.empty() && results.count(name) > 0) << name << " changed";
@@ -145,7 +183,9 @@ TEST(AnyEntry, SimplificationGivesTheFractionInLowestTermsOrRefusesAndChangesNot
             const auto top = read_written(h.text("Label1")), bottom = read_written(h.text("Label2"));
             ASSERT_TRUE(top && bottom && bottom->m != 0) << h.text("Label1") << " over " << h.text("Label2");
             const Q p = top->value(), r = bottom->value();
-            EXPECT_TRUE(p.whole() && r.whole() && gcd_of(p.num(), r.num()) == 1) << p.str() << " over " << r.str();
+            EXPECT_TRUE(p.whole() && r.whole() && gcd(p.num(), r.num()) == 1) << p.str() << " over " << r.str();
+            EXPECT_EQ(h.text("Label1"), written(p));
+            EXPECT_EQ(h.text("Label2"), written(r));
             const bool whole = r == Q(1) || r == Q(-1);
             EXPECT_EQ(h.text("Label5").empty(), !whole);
             if (whole) {
@@ -185,10 +225,14 @@ TEST(AnyEntry, TheQuizMarksEachAnswerAgainstItsOwnQuestion)
             }
             // The verdict on one row, or nothing when the test cannot tell.
             const auto judged = [&](int r) -> std::optional<std::string> {
+                // The quiz reads an answer as the double nearest to it.
                 const Reading& a = answers[r].strict;
+                const double product = (*factors)[r] * (*factors)[r + 5];
                 if (a.value)
-                    return *a.value == Q((*factors)[r] * (*factors)[r + 5]) ? right : wrong;
-                if (a.kind == Kind::NotANumber || a.kind == Kind::Overflow)
+                    return nearest_double(*a.value) == product ? right : wrong;
+                if (a.kind == Kind::TooSmall)
+                    return product == 0 ? right : wrong;
+                if (a.kind == Kind::NotANumber || a.kind == Kind::TooLarge)
                     return wrong;
                 return std::nullopt;
             };

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exact.h"
@@ -29,16 +31,22 @@ inline std::uint64_t property_seed()
 
 struct Reading {
     enum class Kind {
-        Number,      // a finite number; `value` holds it when the test knows it exactly
-        Overflow,    // a number beyond the double range
+        Number,      // a number within the doubles' range, 0 included
+        TooLarge,    // beyond the largest double
+        TooSmall,    // not 0, but below the smallest normal double
         NotANumber,  // refused by the whole-text reading
         Unknown,     // something the test does not predict
     };
     Kind kind = Kind::Unknown;
-    std::optional<Q> value;
+    std::optional<Q> value;  // the exact number written, whenever it is small enough to hold
 
-    static Reading number(Q q) { return {Kind::Number, q}; }
-    bool is(Q q) const { return value && *value == q; }
+    static Reading number(const Q& q)
+    {
+        const Range r = range_of(q);
+        return {r == Range::TooLarge ? Kind::TooLarge : r == Range::TooSmall ? Kind::TooSmall : Kind::Number, q};
+    }
+    bool is(const Q& q) const { return value && *value == q; }
+    bool out_of_range() const { return kind == Kind::TooLarge || kind == Kind::TooSmall; }
 };
 
 struct Entry {
@@ -53,62 +61,112 @@ public:
     explicit Entries(std::uint64_t seed) : rng_(seed) {}
 
     // Any kind of entry. Whole numbers keep within `largest` in magnitude, now and then reaching it.
-    Entry any(Int largest = Int{1} << 53)
+    Entry any(const Int& largest = power_of_ten(40))
     {
         const int kind = below(100);
-        if (kind < 40)
+        if (kind < 36)
             return spelled(whole(largest));
         if (kind < 50)
-            return spelled(dyadic(largest));
+            return spelled(decimal(largest));
         if (kind < 56)
-            return spelled(Q(0));
+            return zero();
         if (kind < 66)
-            return with_tail(whole(largest));
-        if (kind < 74)
+            return with_tail(chance(2) ? whole(largest) : decimal(largest));
+        if (kind < 72)
             return not_a_number();
-        if (kind < 80)
-            return overflow();
+        if (kind < 76)
+            return out_of_range();
         if (kind < 90)
-            return unpredicted_number();
+            return spelled(edge());
         return noise();
     }
 
     // A whole number up to `largest` in magnitude: mostly small, sometimes huge, now and then the limit.
-    Q whole(Int largest)
+    Q whole(const Int& largest)
     {
-        static constexpr std::array<Int, 6> scales = {12, 1000, 1000000, 1000000000000, Int{1} << 53, Int{1} << 53};
+        static const std::array<Int, 8> scales
+            = {12, 1000, 1000000, 1000000000000, two_to(53), two_to(53), power_of_ten(20), power_of_ten(40)};
         Int bound = scales[static_cast<std::size_t>(below(static_cast<int>(scales.size())))];
         if (bound > largest)
             bound = largest;
-        Int magnitude = chance(8) ? bound : uniform(bound);
-        return Q(chance(3) ? -magnitude : magnitude);
+        const Int magnitude = chance(8) ? bound : uniform(bound);
+        return Q(chance(3) ? Int(-magnitude) : magnitude);
     }
 
-    // A number with at most four binary places, which both a decimal text and a double hold exactly.
-    Q dyadic(Int largest)
+    // A decimal of a few digits or of many, with a few places or many: below `largest` in its whole
+    // part, or far from 1 on either side, up to past either end of the doubles' range.
+    Q decimal(const Int& largest)
     {
-        const int places = 1 + below(4);
-        const Int bound = largest < 4096 ? largest : 4096;
-        return whole(bound) + Q(1 + 2 * uniform((Int{1} << places) / 2 - 1), Int{1} << places) * Q(chance(3) ? -1 : 1);
+        const int way = below(10);
+        const int length = way < 5 ? 1 + below(6) : 1 + below(40);
+        Int digits = uniform(power_of_ten(length));
+        if (digits == 0)
+            digits = 1;
+        long power = -1 - below(way < 7 ? 6 : 45);
+        if (way == 8)
+            power = -340 + below(40) - length;  // around the smallest double
+        else if (way == 9)
+            power = 290 + below(25) - length;  // around the largest one
+        Q v = Q(digits) * ten_to(power);
+        if (way < 8)
+            v = v + whole(largest < Int(1000000) ? largest : Int(1000000));
+        return chance(3) ? -v : v;
+    }
+
+    // 0 written in ways that all read as 0, some looking like tiny or signed numbers.
+    Entry zero()
+    {
+        static const std::array<const char*, 10> texts
+            = {"0", "-0", "+0", "0.000", ".0", "0.", "-0e5", "0e-99999999999999999999", "00000", "٠٫٠"};
+        if (chance(2))
+            return spelled(Q(0));
+        const std::string text = texts[static_cast<std::size_t>(below(static_cast<int>(texts.size())))];
+        return {text, Reading::number(0), Reading::number(0)};
+    }
+
+    // Numbers at the edges of what a double holds or writes: the ends of its range on both sides,
+    // whole numbers and decimals just past what its digits keep, and 15-digit roundings that carry.
+    Q edge()
+    {
+        const int which = below(12);
+        const Q tiny_step = ten_to(-16 - below(25));
+        switch (which) {
+        case 0: return largest_double();
+        case 1: return largest_double() + Q(chance(2) ? 1 : -1) * ten_to(-below(3));
+        case 2: return smallest_double();
+        case 3: return smallest_double() + Q(chance(2) ? 1 : -1) * ten_to(-1030 - below(20));
+        case 4: return Q(Int(two_to(53) + 1 - below(3)));
+        case 5: return ten_to(15) + Q(1, 100);  // 1000000000000000.01
+        case 6: return Q(1 + below(12)) + tiny_step * Q(chance(2) ? 1 : -1);
+        case 7:
+            return Q(Int(power_of_ten(15 + below(3)) - 1)) * ten_to(-below(20) - 5);  // 999...9: the rounding carries
+        case 8: return Q(1, 2) * ten_to(below(3) - 2);                                // a half at the last decimal
+        case 9: return Q(4999999999999995 + below(11), 1) * ten_to(-15 - below(4));
+        case 10: return Q(Int(Int("17976931348623157", 10) + below(3))) * ten_to(292);   // either side of the largest
+        default: return Q(Int(Int("22250738585072014", 10) - below(3))) * ten_to(-324);  // and of the smallest
+        }
     }
 
     // `value` in one of the many ways that both readings take as exactly that number.
-    Entry spelled(Q value)
+    Entry spelled(const Q& value)
     {
         std::string text;
         const int way = below(10);
+        const auto [m, e] = parts(value);
         if (way == 0 && value.whole() && hex(value.num()))
             text = *hex(value.num());
-        else if (way == 1 && value.whole())
-            text = with_exponent(value.num());
+        else if (way == 1 && m != 0)
+            text = with_exponent(m, e);
         else if (way == 2)
             text = (value.sign() < 0 ? "-" : "")
                 + std::string(static_cast<std::size_t>(below(4) == 0 ? 5000 : 1 + below(3)), '0')
-                + decimal(value.abs());
-        else if (way == 3 && value.whole())
-            text = decimal(value) + ".0";
+                + positional(Int(::abs(m)), e);
+        else if (way == 3)
+            text = positional(m, e) + (value.whole() ? "." : "") + std::string(static_cast<std::size_t>(below(3)), '0');
+        else if (way == 5 && value.abs() < Q(1) && m != 0)
+            text = (value.sign() < 0 ? "-" : "") + positional(Int(::abs(m)), e).substr(1);  // ".25"
         else
-            text = decimal(value);
+            text = positional(m, e);
         if (way == 4 && value.sign() > 0)
             text = "+" + text;
         if (chance(5))
@@ -118,13 +176,21 @@ public:
         return {text, Reading::number(value), Reading::number(value)};
     }
 
-    // A number followed by something else: the start of the text reads as the number, the whole
-    // text as no number at all.
-    Entry with_tail(Q value)
+    // A number followed by something else, or with a blank inside it: the start of the text reads
+    // as the number (blanks are skipped there), the whole text as no number at all.
+    Entry with_tail(const Q& value)
     {
         static const std::array<const char*, 9> tails = {"x", "xyz", "/4", "%", "ش", "؟", "-", "+3", " ,5"};
         Entry e = spelled(value);
-        e.text += tails[static_cast<std::size_t>(below(static_cast<int>(tails.size())))];
+        std::string& t = e.text;
+        const std::size_t first = t.find_first_not_of(" \t"), last = t.find_last_not_of(" \t");
+        std::size_t inside = first + 1;
+        while (inside <= last && (static_cast<unsigned char>(t[inside]) & 0xC0) == 0x80)
+            ++inside;
+        if (chance(3) && inside <= last)
+            t.insert(inside, chance(2) ? " " : "\t");
+        else
+            t += tails[static_cast<std::size_t>(below(static_cast<int>(tails.size())))];
         e.strict = {Reading::Kind::NotANumber, {}};
         return e;
     }
@@ -160,35 +226,21 @@ public:
                                                           "&H-1",
                                                           "\xD9"};
         const std::string text = texts[static_cast<std::size_t>(below(static_cast<int>(texts.size())))];
-        return {text, Reading::number(Q(0)), {Reading::Kind::NotANumber, {}}};
+        return {text, Reading::number(0), {Reading::Kind::NotANumber, {}}};
     }
 
-    // A number beyond the double range, read as such by both.
-    Entry overflow()
+    // Numbers too far from 1 for any reading to hold as digits: read as beyond the range either way.
+    Entry out_of_range()
     {
-        static const std::array<const char*, 7> texts
-            = {"1e400", "-1e309", "1e99999999999999999999", "&H100000000", "&HFFFFFFFFF", "1.8e308", "-٩e٣٠٩"};
-        std::string text = texts[static_cast<std::size_t>(below(static_cast<int>(texts.size())))];
+        static const std::array<const char*, 9> texts
+            = {"1e99999999999999999999",  "&H100000000", "&HFFFFFFFFF", "-1e400", "1.8e308", "-٩e٣٠٩",
+               "1e-99999999999999999999", "-4.9E-400",   "٥e-٤٠٠"};
+        const auto k = static_cast<std::size_t>(below(static_cast<int>(texts.size())));
+        std::string text = texts[k];
         if (chance(4))
             text = std::string(static_cast<std::size_t>(310 + below(5000)), '9');
-        return {text, {Reading::Kind::Overflow, {}}, {Reading::Kind::Overflow, {}}};
-    }
-
-    // A finite number that a double cannot hold exactly, or only just: its value is not predicted.
-    Entry unpredicted_number()
-    {
-        static const std::array<const char*, 12> texts
-            = {"1e308",   "-1.7976931348623157e308", "1e-320", "4.9e-324", "1e-400", "0.1", "3.14159",
-               "-2.5e-7", "123456789.123456789",     "0.3",    "1e15",     "٠٫١"};
-        std::string text = texts[static_cast<std::size_t>(below(static_cast<int>(texts.size())))];
-        if (chance(2)) {
-            text = chance(2) ? "-" : "";
-            text += static_cast<char>('1' + below(9));
-            for (int i = 0; i < 39; ++i)
-                text += static_cast<char>('0' + below(10));
-        }
-        const Reading number{Reading::Kind::Number, {}};
-        return {text, number, number};
+        const Reading r{k < 6 || text[0] == '9' ? Reading::Kind::TooLarge : Reading::Kind::TooSmall, {}};
+        return {text, r, r};
     }
 
     // Anything at all: bytes, control characters, both Arabic digit alphabets mixed with signs,
@@ -214,12 +266,15 @@ public:
     std::mt19937_64& generator() { return rng_; }
 
 private:
-    Int uniform(Int bound)
+    // Uniform from 0 to `bound`, drawn 64 bits at a time.
+    Int uniform(const Int& bound)
     {
         if (bound <= 0)
             return 0;
-        const auto top = static_cast<std::uint64_t>(bound);
-        return static_cast<Int>(std::uniform_int_distribution<std::uint64_t>(0, top)(rng_));
+        Int r = 0;
+        for (std::size_t bits = 0; bits < mpz_sizeinbase(bound.get_mpz_t(), 2) + 64; bits += 64)
+            r = (r << 64) + Int(static_cast<unsigned long>(rng_()));
+        return r % Int(bound + 1);
     }
 
     std::string blanks()
@@ -228,57 +283,69 @@ private:
         return b[static_cast<std::size_t>(below(4))];
     }
 
-    // The exact decimal of a value with a power-of-two denominator.
-    static std::string decimal(Q v)
+    // A value whose denominator divides a power of ten as m × 10^e, m without trailing zeros.
+    static std::pair<Int, long> parts(const Q& v)
     {
-        int places = 0;
-        for (Int d = v.den(); d > 1; d /= 2)
-            ++places;
-        Int scaled = v.num();
-        for (int i = 0; i < places; ++i)
-            scaled = mul(scaled, 5);
-        std::string digits = to_string(abs_of(scaled));
-        if (places > 0) {
-            if (digits.size() <= static_cast<std::size_t>(places))
-                digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
-            digits.insert(digits.size() - static_cast<std::size_t>(places), ".");
-            while (digits.back() == '0')
-                digits.pop_back();
+        Int rest;
+        const long twos = static_cast<long>(mpz_remove(rest.get_mpz_t(), v.den().get_mpz_t(), Int(2).get_mpz_t()));
+        const long fives = static_cast<long>(mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), Int(5).get_mpz_t()));
+        if (rest != 1)
+            throw std::logic_error("not a decimal: " + v.str());
+        const long places = twos > fives ? twos : fives;
+        Int m = truncated(v * ten_to(places));
+        long e = -places;
+        while (m != 0 && m % 10 == 0) {
+            m /= 10;
+            ++e;
         }
-        return (v.sign() < 0 ? "-" : "") + digits;
+        return {m, e};
     }
 
-    // The same whole number as digits and a power of ten: 1200 as "12E2", "1.2e3" or "120000d-2".
-    std::string with_exponent(Int v)
+    // m × 10^e in digits alone: "-1200", "0.00025", "3.5".
+    static std::string positional(const Int& m, long e)
     {
-        std::string digits = to_string(abs_of(v));
-        const std::string sign = v < 0 ? "-" : "";
-        const char marker = "eEdD"[below(4)];
-        if (chance(2)) {
-            const int shift = 1 + below(3);
-            return sign + digits + std::string(static_cast<std::size_t>(shift), '0') + marker + "-"
-                + std::to_string(shift);
+        std::string digits = Int(::abs(m)).get_str();
+        if (e >= 0)
+            digits += std::string(static_cast<std::size_t>(m == 0 ? 0 : e), '0');
+        else {
+            const auto places = static_cast<std::size_t>(-e);
+            if (digits.size() <= places)
+                digits.insert(0, places + 1 - digits.size(), '0');
+            digits.insert(digits.size() - places, ".");
         }
-        int power = 0;
-        while (digits.size() > 1 && digits.back() == '0') {
-            digits.pop_back();
-            ++power;
+        return (m < 0 ? "-" : "") + digits;
+    }
+
+    // The same number as digits and a power of ten: 1200 as "12E2", "1.2e+003" or "120000d-2".
+    std::string with_exponent(const Int& m, long e)
+    {
+        std::string digits = Int(::abs(m)).get_str();
+        const std::string sign = m < 0 ? "-" : "";
+        const char marker = "eEdD"[below(4)];
+        long power = e;
+        if (chance(3)) {
+            const int shift = 1 + below(3);
+            digits += std::string(static_cast<std::size_t>(shift), '0');
+            power -= shift;
         }
         const auto point = static_cast<std::size_t>(below(static_cast<int>(digits.size())) + 1);
-        power += static_cast<int>(digits.size() - point);
+        power += static_cast<long>(digits.size() - point);
         std::string mantissa = digits.substr(0, point);
         if (point < digits.size())
             mantissa += "." + digits.substr(point);
-        return sign + mantissa + marker + (chance(2) ? "+" : "") + std::to_string(power);
+        const std::string zeros(static_cast<std::size_t>(chance(4) ? 1 + below(3) : 0), '0');
+        const std::string magnitude = zeros + std::to_string(power < 0 ? -power : power);
+        return sign + mantissa + marker + (power < 0 ? "-" : chance(2) ? "+" : "") + magnitude;
     }
 
     // &H and &O constants: four digits stand for a 16-bit number, more for a 32-bit one.
-    std::optional<std::string> hex(Int v)
+    std::optional<std::string> hex(const Int& whole)
     {
         const bool octal = chance(3);
         // 0x8000 to 0xFFFF would read back as negative 16-bit numbers.
-        if (v < INT32_MIN || v > INT32_MAX || (v >= 0x8000 && v <= 0xFFFF))
+        if (whole < INT32_MIN || whole > INT32_MAX || (whole >= 0x8000 && whole <= 0xFFFF))
             return std::nullopt;
+        const long v = whole.get_si();
         std::uint32_t bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
         if (v >= -32768 && v < 0)
             bits &= 0xFFFFu;

@@ -22,7 +22,7 @@ inline std::size_t digits_from(std::string_view t, std::size_t i)
 
 // A number as the programs write it by default: "0", "-12", "0.25", "1.5E-07", "1.23456789012346E+17";
 // at most 15 significant digits, no trailing zeros after the point, no exponent where the digits
-// would do, and a value within the double range.
+// would do, and a value no larger than the largest double.
 inline bool is_written(std::string_view t)
 {
     using detail::digit;
@@ -63,12 +63,13 @@ inline bool is_written(std::string_view t)
     if (detail::digits_from(t, power_start) != t.size())
         return false;
     const std::size_t power_digits = t.size() - power_start;
-    if (power_digits < 2 || power_digits > 3 || (power_digits == 3 && t[power_start] == '0'))
+    // The quadratic's working writes products of small numbers exactly, far below the double range.
+    if (power_digits < 2 || power_digits > 4 || (power_digits > 2 && t[power_start] == '0'))
         return false;
     int power = 0;
     for (std::size_t k = power_start; k < t.size(); ++k)
         power = power * 10 + (t[k] - '0');
-    return negative_power ? power >= 5 && power <= 324 : power >= 15 && power <= 308;
+    return negative_power ? power >= 5 : power >= 15 && power <= 308;
 }
 
 // A number with exactly two decimals: "3.61", "-3.00", "0.00"; never "-0.00".
