@@ -42,8 +42,9 @@ TEST(Exact, ReadsTheNumberWrittenNotItsNearestDouble)
         SCOPED_TRACE(r.text);
         const values::Checked x = values::val_exact(r.text);
         EXPECT_EQ(x.range(), r.range);
-        if (r.range == Range::Fits && std::string(r.value).find('e') == std::string::npos && *r.value != '\0')
+        if (r.range == Range::Fits && std::string(r.value).find('e') == std::string::npos && *r.value != '\0') {
             EXPECT_EQ(*x, Exact(r.value));
+        }
     }
     EXPECT_FALSE(values::strict_exact("12abc"));
     EXPECT_EQ(**values::strict_exact(" 0.25 "), Exact(1, 4));
