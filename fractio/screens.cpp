@@ -15,6 +15,8 @@ const model::ProgramDescription& program()
         .id = "fractio",
         .title = app_title,
         .start = "Form2",
+        .icon = "fractio-icon",
+        .desktop_entry = "org.numeria.Fractio",
         .screens = {model::entry<Form1>("Form1"), model::entry<Form2>("Form2"), model::entry<Form3>("Form3"),
                     model::entry<Form4>("Form4"), model::entry<Form5>("Form5")},
     };

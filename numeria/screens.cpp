@@ -22,6 +22,7 @@ const model::ProgramDescription& program()
         .title = app_title,
         .start = "Form1",
         .icon = "numeria-icon",
+        .desktop_entry = "org.numeria.Numeria",
         .screens = {
             model::entry<Form1>("Form1"),
             model::entry<Form2>("Form2"),

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n libfontconfig-dev
     fonts-noto-ui-core fonts-noto-core fonts-kacst fonts-dejavu-core
     xvfb xauth openbox imagemagick libxcb-damage0-dev pkg-config
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 missing=()

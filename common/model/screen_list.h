@@ -27,6 +27,8 @@ struct ProgramDescription {
     std::string_view title;  // the application title, shown by message boxes without a title
     std::string_view start;  // the screen shown at start-up
     std::string_view icon;   // the window icon in the program's art, or empty
+    // Its desktop entry's name, so that the taskbar shows the menu's name and icon for its windows.
+    std::string_view desktop_entry;
     std::vector<ScreenEntry> screens;
 
     // The entry of a screen by its designer name; throws std::out_of_range for another name.

@@ -116,6 +116,9 @@ int run_program(int argc, char** argv, const model::ProgramDescription& descript
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(description.id.data(), description.id.size()));
     QApplication::setApplicationVersion(QStringLiteral(TUTORS_VERSION));
+    // The taskbar and the window switcher then show the menu entry's name and icon.
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(description.desktop_entry.data(), description.desktop_entry.size()));
     set_up_application(app);
     if (!description.icon.empty())
         QApplication::setWindowIcon(load_icon(std::string(description.icon)));

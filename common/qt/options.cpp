@@ -11,6 +11,8 @@ namespace {
 
 const QString digits_option = QStringLiteral("digits");
 const QString zoom_option = QStringLiteral("zoom");
+const QString help_option = QStringLiteral("help");
+const QString version_option = QStringLiteral("version");
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
@@ -70,17 +72,36 @@ ViewChoice kept_choice(const QSettings& kept)
 
 }  // namespace
 
-void add_view_options(QCommandLineParser& parser)
+QList<QCommandLineOption> view_options()
 {
-    parser.addOption(QCommandLineOption(
-        digits_option,
-        u("الأرقام التي تُكتب بها الأعداد: western للأرقام 0123456789، أو eastern للأرقام ٠١٢٣٤٥٦٧٨٩.\n"
-          "The digits numbers are written in: western, 0123456789, or eastern, ٠١٢٣٤٥٦٧٨٩."),
-        u("western|eastern")));
-    parser.addOption(QCommandLineOption(zoom_option,
-                                        u("يكبّر البرنامج كله أو يصغّره بمعامل من 0.75 إلى 3، والحجم العادي 1.\n"
-                                          "Scales the whole program by a factor from 0.75 to 3; 1 is the normal size."),
-                                        u("FACTOR")));
+    return {
+        QCommandLineOption(
+            digits_option,
+            u("الأرقام التي تُكتب بها الأعداد: western للأرقام 0123456789، أو eastern للأرقام ٠١٢٣٤٥٦٧٨٩.\n"
+              "The digits numbers are written in: western, 0123456789, or eastern, ٠١٢٣٤٥٦٧٨٩."),
+            u("western|eastern")),
+        QCommandLineOption(zoom_option,
+                           u("يكبّر البرنامج كله أو يصغّره بمعامل من 0.75 إلى 3، والحجم العادي 1.\n"
+                             "Scales the whole program by a factor from 0.75 to 3; 1 is the normal size."),
+                           u("FACTOR")),
+    };
+}
+
+void add_view_options(QCommandLineParser& parser) { parser.addOptions(view_options()); }
+
+QList<QCommandLineOption> program_options()
+{
+    return QList<QCommandLineOption>{
+               QCommandLineOption({u("h"), help_option}, u("يعرض هذه المساعدة.\nShows this help.")),
+               QCommandLineOption({u("v"), version_option}, u("يعرض رقم الإصدار.\nShows the version.")),
+           }
+    + view_options();
+}
+
+QString program_options_note()
+{
+    return u("ما يُختار بـ --digits و--zoom يبقى إلى أن يُغيَّر.\n"
+             "What --digits and --zoom choose is kept until it is changed.");
 }
 
 std::optional<ViewChoice> take_view_options(const QCommandLineParser& parser, ViewChoice choice, const QString& id,
@@ -114,13 +135,8 @@ Start read_command_line(const QStringList& arguments, const model::ProgramDescri
     const QString id = QString::fromUtf8(program.id.data(), qsizetype(program.id.size()));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(u("ما يُختار بـ --digits و--zoom يبقى إلى أن يُغيَّر.\n"
-                                       "What --digits and --zoom choose is kept until it is changed."));
-    const QCommandLineOption help({u("h"), u("help")}, u("يعرض هذه المساعدة.\nShows this help."));
-    const QCommandLineOption version({u("v"), u("version")}, u("يعرض رقم الإصدار.\nShows the version."));
-    parser.addOption(help);
-    parser.addOption(version);
-    add_view_options(parser);
+    parser.setApplicationDescription(program_options_note());
+    parser.addOptions(program_options());
 
     Start start{kept_choice(kept), std::nullopt, {}};
     auto stop = [&start](int status, const QString& output) {
@@ -141,9 +157,9 @@ Start read_command_line(const QStringList& arguments, const model::ProgramDescri
         return stop(usage_error,
                     failure(id, u("لا يأخذ البرنامج إلا خيارات، وليس «%1».").arg(extra.front()),
                             u("the program takes options only, not \"%1\".").arg(extra.front())));
-    if (parser.isSet(help))
+    if (parser.isSet(help_option))
         return stop(0, u("الاستعمال: %1 [الخيارات]\nUsage: %1 [options]\n").arg(id) + usage_after_first_line(parser));
-    if (parser.isSet(version))
+    if (parser.isSet(version_option))
         return stop(0, QStringLiteral("%1 %2\n").arg(id, u(TUTORS_VERSION)));
     QString error;
     const std::optional<ViewChoice> choice = take_view_options(parser, start.choice, id, error);

@@ -24,6 +24,13 @@ inline constexpr double largest_zoom = 3.0;
 
 // --digits western|eastern and --zoom FACTOR, on any command line that takes them.
 void add_view_options(QCommandLineParser& parser);
+// Each option is described in Arabic, then in English on a line of its own.
+QList<QCommandLineOption> view_options();
+// Every option of a program's command line, in the order its help lists them; its manual page
+// is written from the same list.
+QList<QCommandLineOption> program_options();
+// What the help says of the options as a whole, in Arabic and then in English.
+QString program_options_note();
 // `choice` with what the parsed command line sets; empty when a value is bad, and then `error`
 // says what was wrong, in Arabic and in English, after the program's name `id`.
 std::optional<ViewChoice> take_view_options(const QCommandLineParser& parser, ViewChoice choice, const QString& id,

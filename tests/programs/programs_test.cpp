@@ -2,6 +2,7 @@
 // every control has something meaningful for a screen reader to say.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "fractio/screens.h"
@@ -83,6 +84,24 @@ TEST(Programs, EveryControlHasAMeaningfulArabicName)
                 }
             }
         }
+    }
+}
+
+// What the menu shows and what the taskbar shows for the program's windows must agree: the
+// program names a desktop entry that starts it and shows an icon of the same name.
+TEST(Programs, EachNamesTheDesktopEntryThatStartsItAndHasAWindowIcon)
+{
+    for (const auto* program : programs) {
+        SCOPED_TRACE(std::string(program->id));
+        EXPECT_FALSE(program->icon.empty());
+        std::ifstream entry(std::string(PACKAGING_DIR "/") + std::string(program->desktop_entry) + ".desktop");
+        ASSERT_TRUE(entry) << program->desktop_entry;
+        std::map<std::string, std::string> keys;
+        for (std::string line; std::getline(entry, line);)
+            if (const auto equals = line.find('='); equals != std::string::npos)
+                keys.try_emplace(line.substr(0, equals), line.substr(equals + 1));
+        EXPECT_EQ(keys["Exec"], program->id);
+        EXPECT_EQ(keys["Icon"], program->desktop_entry);
     }
 }
 

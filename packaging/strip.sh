@@ -1,0 +1,4 @@
+#!/bin/sh
+# Strips an installed program as Debian does: no symbols the loader does not need, and neither
+# the compiler's notes nor its version comments.
+exec strip --strip-unneeded --remove-section=.comment --remove-section=.note "$@"
