@@ -12,6 +12,9 @@ cd "$(dirname "$0")/.."
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y NEWS)
 export SOURCE_DATE_EPOCH
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# ccache would write the source paths relative to its base folder, and the programs would then
+# differ from those of a checkout elsewhere; Debian's flags map the paths themselves.
+unset CCACHE_BASEDIR
 eval "$(dpkg-buildflags --export=sh)"
 # The build type adds nothing to Debian's flags; CMake reads no CPPFLAGS, so they join the rest.
 cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
