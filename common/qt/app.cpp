@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -87,6 +88,11 @@ void set_up_application(QApplication& app)
     QApplication::setStyle(new TutorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The style would keep a picture of every button and box it draws, keyed by the control's
+    // palette, which is new for every window: nothing drawn for a screen is ever asked for again
+    // once it is unloaded. Qt 6.4 also never forgets the key of a picture it lets go, so the cache
+    // grew with every screen opened, by ten megabytes of pictures and then by their keys.
+    QPixmapCache::setCacheLimit(0);
     QAccessible::installFactory(decoration_factory);
     match_standins_only();
     for (const char* name : designer_fonts)
