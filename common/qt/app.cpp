@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QStyleOption>
 #include <QTranslator>
 #include <cstdio>
@@ -93,6 +94,9 @@ void set_up_application(QApplication& app)
     // once it is unloaded. Qt 6.4 also never forgets the key of a picture it lets go, so the cache
     // grew with every screen opened, by ten megabytes of pictures and then by their keys.
     QPixmapCache::setCacheLimit(0);
+    // The cursor of the box being typed into stays lit rather than blinking: a blinking cursor
+    // would wake a program that waits for the pupil twice a second, all day.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QAccessible::installFactory(decoration_factory);
     match_standins_only();
     for (const char* name : designer_fonts)
