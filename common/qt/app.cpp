@@ -12,6 +12,9 @@
 #include <QStyleOption>
 #include <QTranslator>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "qt/convert.h"
 #include "qt/options.h"
@@ -183,6 +186,11 @@ void Shell::unloaded(model::Screen& screen)
     views_.erase(&screen);
     view->detach();
     view->hide();
+#if defined(__GLIBC__)
+    // What the window held goes back to the system once it is gone, not only to the allocator,
+    // whose free pages would otherwise stay resident between the live ones all day.
+    QObject::connect(view, &QObject::destroyed, [] { malloc_trim(0); });
+#endif
     view->deleteLater();
 }
 
