@@ -6,9 +6,6 @@
 // left alone; after they have settled, each counts its threads' wake-ups (the times they went back
 // to sleep, from /proc) and its animation frames for SECONDS, 60 by default. The exit status is 3
 // when a screen wakes more often than its animation draws a frame.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QMovie>
@@ -23,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "child.h"
 #include "fractio/screens.h"
 #include "model/program.h"
 #include "numeria/screens.h"
@@ -99,25 +97,6 @@ Figures watch(const model::ProgramDescription& program, const model::ScreenEntry
     return f;
 }
 
-struct Child {
-    std::string name;
-    pid_t pid = -1;
-    int from = -1;
-};
-
-std::optional<Figures> finish(const Child& child)
-{
-    Figures f;
-    const bool read_whole = child.pid > 0 && read(child.from, &f, sizeof f) == static_cast<ssize_t>(sizeof f);
-    close(child.from);
-    int status = 0;
-    if (child.pid > 0)
-        waitpid(child.pid, &status, 0);
-    if (!read_whole || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return std::nullopt;
-    return f;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -125,29 +104,21 @@ int main(int argc, char** argv)
     const std::chrono::seconds length(argc > 1 ? std::atol(argv[1]) : 60);
     // Long enough for every window to be up, painted and given the focus before anyone counts.
     const Clock::time_point from = Clock::now() + std::chrono::seconds(10);
-    std::vector<Child> children;
-    for (const auto* program : {&numeria::program(), &fractio::program()}) {
-        for (const model::ScreenEntry& entry : program->screens) {
-            int ends[2];
-            if (pipe(ends) != 0)
-                return 1;
-            std::fflush(nullptr);
-            const pid_t pid = fork();
-            if (pid == 0) {
-                close(ends[0]);
-                const Figures f = watch(*program, entry, from, length);
-                _exit(write(ends[1], &f, sizeof f) == static_cast<ssize_t>(sizeof f) ? 0 : 1);
-            }
-            close(ends[1]);
-            children.push_back({std::string(program->id) + " " + std::string(entry.name), pid, ends[0]});
-        }
-    }
+    struct Watched {
+        std::string name;
+        bench::Child<Figures> child;
+    };
+    std::vector<Watched> children;
+    for (const auto* program : {&numeria::program(), &fractio::program()})
+        for (const model::ScreenEntry& entry : program->screens)
+            children.push_back({std::string(program->id) + " " + std::string(entry.name),
+                                bench::start_child<Figures>([&] { return watch(*program, entry, from, length); })});
     std::printf("| Screen | Wake-ups in %lld s | Animation frames | Wake-ups for nothing else |\n",
                 static_cast<long long>(length.count()));
     std::printf("|---|---:|---:|---|\n");
     bool all_quiet = true;
-    for (const Child& child : children) {
-        const std::optional<Figures> f = finish(child);
+    for (const Watched& child : children) {
+        const std::optional<Figures> f = bench::finish(child.child);
         if (!f) {
             std::fprintf(stderr, "idle: %s stopped before the end\n", child.name.c_str());
             return 1;

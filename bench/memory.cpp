@@ -4,9 +4,6 @@
 //   memory [EVENTS]
 // Each program runs in a process of its own. The exit status is 3 when one grows by more than
 // the budget.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "child.h"
 #include "fractio/screens.h"
 #include "numeria/screens.h"
 #include "qt/app.h"
@@ -57,51 +55,14 @@ Figures use(const model::ProgramDescription& program, long events)
         }
         if (!warm_at || use.events() < *warm_at + events)
             return true;
+        f.end_mb = resident_mb();
         return false;
     };
     while (use.session(program, go_on)) {}
     f.warm_up_events = *warm_at;
-    f.end_mb = resident_mb();
     f.faults = static_cast<int>(use.faults().size());
     for (const std::string& fault : use.faults())
         std::fprintf(stderr, "memory: %s\n", fault.c_str());
-    return f;
-}
-
-// A child process that has had no application before uses the program and writes its figures
-// to a pipe.
-struct Child {
-    pid_t pid = -1;
-    int from = -1;
-};
-
-Child start(const model::ProgramDescription& program, long events)
-{
-    int ends[2];
-    if (pipe(ends) != 0)
-        return {};
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(ends[0]);
-        const Figures f = use(program, events);
-        const bool written = write(ends[1], &f, sizeof f) == static_cast<ssize_t>(sizeof f);
-        _exit(written ? 0 : 1);
-    }
-    close(ends[1]);
-    return {pid, ends[0]};
-}
-
-std::optional<Figures> finish(Child child)
-{
-    Figures f;
-    const bool read_whole = child.pid > 0 && read(child.from, &f, sizeof f) == static_cast<ssize_t>(sizeof f);
-    close(child.from);
-    int status = 0;
-    if (child.pid > 0)
-        waitpid(child.pid, &status, 0);
-    if (!read_whole || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return std::nullopt;
     return f;
 }
 
@@ -116,13 +77,13 @@ int main(int argc, char** argv)
     std::printf("|---|---:|---:|---:|---:|---|\n");
     // The two programs run side by side: each waits on the X server most of the time.
     const std::vector<const model::ProgramDescription*> programs = {&numeria::program(), &fractio::program()};
-    std::vector<Child> children;
+    std::vector<bench::Child<Figures>> children;
     for (const auto* program : programs)
-        children.push_back(start(*program, events));
+        children.push_back(bench::start_child<Figures>([&] { return use(*program, events); }));
     bool all_within = true;
     for (std::size_t i = 0; i < programs.size(); ++i) {
         const std::string id(programs[i]->id);
-        const std::optional<Figures> f = finish(children[i]);
+        const std::optional<Figures> f = bench::finish(children[i]);
         if (!f) {
             std::fprintf(stderr, "memory: %s stopped before the end\n", id.c_str());
             return 1;
