@@ -5,11 +5,16 @@
 #include <QAccessibleWidget>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QStyleOption>
 #include <QTranslator>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "qt/convert.h"
 #include "qt/options.h"
@@ -89,6 +94,14 @@ void set_up_application(QApplication& app)
     QApplication::setStyle(new TutorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The style would keep a picture of every button and box it draws, keyed by the control's
+    // palette, which is new for every window: nothing drawn for a screen is ever asked for again
+    // once it is unloaded. Qt 6.4 also never forgets the key of a picture it lets go, so the cache
+    // grew with every screen opened, by ten megabytes of pictures and then by their keys.
+    QPixmapCache::setCacheLimit(0);
+    // The cursor of the box being typed into stays lit rather than blinking: a blinking cursor
+    // would wake a program that waits for the pupil twice a second, all day.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QAccessible::installFactory(decoration_factory);
     match_standins_only();
     for (const char* name : designer_fonts)
@@ -178,6 +191,11 @@ void Shell::unloaded(model::Screen& screen)
     views_.erase(&screen);
     view->detach();
     view->hide();
+#if defined(__GLIBC__)
+    // What the window held goes back to the system once it is gone, not only to the allocator,
+    // whose free pages would otherwise stay resident between the live ones all day.
+    QObject::connect(view, &QObject::destroyed, [] { malloc_trim(0); });
+#endif
     view->deleteLater();
 }
 

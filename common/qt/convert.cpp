@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHash>
 #include <QImageReader>
 #include <QScreen>
 #include <QtMath>
@@ -12,6 +11,8 @@
 #include <cmath>
 #include <fontconfig/fontconfig.h>
 #include <map>
+
+#include "qt/bounded_cache.h"
 
 namespace qtview {
 
@@ -138,6 +139,9 @@ Measure measure(const QFont& font, const QString& text, QSize box, Fit fit, int 
     return {fits, std::min(ratio(width, needed.width()), std::sqrt(ratio(height, needed.height())))};
 }
 
+// Enough for the captions of every screen of a program, with room for what the pupil types.
+constexpr qsizetype fitted_sizes_kept = 512;
+
 // Fitted sizes by font, text, box and the primary screen's resolution, which font metrics use.
 QString fit_key(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
 {
@@ -158,11 +162,11 @@ QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
 {
     if (text.isEmpty())
         return font;
-    // Typed and computed texts come and go; a bound keeps the memory of them small.
-    static QHash<QString, double> fitted;
+    // Typed and computed texts come and go; the designer's captions come back with every visit.
+    static BoundedCache<QString, double> fitted(fitted_sizes_kept);
     const QString key = fit_key(font, text, box, fit, margin);
-    if (const auto it = fitted.constFind(key); it != fitted.cend()) {
-        font.setPointSizeF(*it);
+    if (const std::optional<double> known = fitted.find(key)) {
+        font.setPointSizeF(*known);
         return font;
     }
     // The candidates are base, base - 0.25, ... down to the last one at or above the legible
@@ -186,8 +190,6 @@ QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
         else
             for (++step; !fits(step); ++step) {}
     }
-    if (fitted.size() > 4096)
-        fitted.clear();
     fitted.insert(key, size(step));
     font.setPointSizeF(size(step));
     return font;
