@@ -11,6 +11,7 @@
 #include <QTranslator>
 #include <cstdio>
 
+#include "qt/access.h"
 #include "qt/convert.h"
 #include "qt/options.h"
 #include "values/random.h"
@@ -88,6 +89,7 @@ void set_up_application(QApplication& app)
     QApplication::setLayoutDirection(Qt::RightToLeft);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(decoration_factory);
+    install_accessibility();
     match_standins_only();
     for (const char* name : designer_fonts)
         QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));
