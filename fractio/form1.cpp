@@ -23,7 +23,8 @@ Form1::Form1(Services& s)
               .back = back_colour,
               .width = 10410,
               .height = 3870,
-              .start = StartUp::System})
+              .start = StartUp::System,
+              .spoken = window_name("الكسور المتكافئة")})
 {
 }
 

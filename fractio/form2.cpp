@@ -13,7 +13,8 @@ Form2::Form2(Services& s)
               .back = back_colour,
               .width = 6585,
               .height = 4005,
-              .start = StartUp::System})
+              .start = StartUp::System,
+              .spoken = window_name("البداية")})
 {
 }
 

@@ -15,7 +15,8 @@ Form3::Form3(Services& s)
               .back = back_colour,
               .width = 6390,
               .height = 3870,
-              .start = StartUp::System})
+              .start = StartUp::System,
+              .spoken = window_name("القائمة")})
 {
 }
 

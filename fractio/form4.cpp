@@ -25,7 +25,8 @@ Form4::Form4(Services& s)
               .back = back_colour,
               .width = 8955,
               .height = 3735,
-              .start = StartUp::System})
+              .start = StartUp::System,
+              .spoken = window_name("تبسيط الكسر")})
 {
 }
 

@@ -39,6 +39,7 @@ struct Form4 final : Screen {
     Button  command3 = button("Command3")    .at(1320, 3000, 1095,  495).caption("مسح")
                                               .on_click([this] { command3_click(); });
     // clang-format on
+    Reading simplified = reading({over(text1, text2), label4_0, over(label1, label2), label5});
 
     void command1_click();
     void command2_click();

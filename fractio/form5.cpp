@@ -24,7 +24,8 @@ Form5::Form5(Services& s)
               .back = back_colour,
               .width = 7590,
               .height = 5730,
-              .start = StartUp::System})
+              .start = StartUp::System,
+              .spoken = window_name("اختبار جدول الضرب")})
 {
 }
 

@@ -82,6 +82,9 @@ struct Form5 final : Screen {
     Shape   shape1   = shape("Shape1")          .at(1560,  360,  975, 4455);
     Shape   shape2   = shape("Shape2")          .at( 360,  360,  975, 4455);
     // clang-format on
+    // Each row is heard with its verdict; its answer box is named by its question.
+    Reading row0 = question(0, label5), row1 = question(1, label6), row2 = question(2, label7),
+            row3 = question(3, label8), row4 = question(4, label9);
 
     void command6_click();
     void command1_click() { mark_row(0); }
@@ -100,6 +103,11 @@ private:
     // The factors of the last draw; none until the start button has drawn.
     std::optional<std::array<Question, rows>> questions_;
 
+    Reading question(int r, Label verdict)
+    {
+        text1[r].reads({label1[r], label3[r], label2[r], label4[r]});
+        return reading({label1[r], label3[r], label2[r], label4[r], text1[r], verdict});
+    }
     std::array<Label, rows> verdicts() const { return {label5, label6, label7, label8, label9}; }
     void mark_row(int row);
     void write_verdict(int row);

@@ -15,6 +15,9 @@ namespace fractio {
 inline constexpr const char* app_title = "مجموعة برامج الدرفاني";
 inline constexpr model::Colour back_colour = 0x00C0FFFF;
 const model::ProgramDescription& program();
+// What a screen reader calls a window: every screen has the collection's title, so the name adds
+// which screen it is.
+inline std::string window_name(const char* screen) { return std::string(app_title) + "، " + screen; }
 
 // The refusal of a fraction whose numbers the screens cannot work with exactly.
 inline constexpr const char* too_large = "الأعداد كبيرة جداً .. فضلاً أدخل أعداداً أصغر";

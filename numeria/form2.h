@@ -40,7 +40,7 @@ struct Form2 final : Screen {
     Frame  frame2   = frame("Frame2")          .at( 240, 3840, 4935, 1575).caption("المثال ").back(board)
                                                 .fore(0x000000FF).rtl().in(frame1);
     TextBox text1   = cell(display("Text1"))   .at(3480,  480,  495,  375).font(sans(12)).named("العدد الأول");
-    TextBox text2   = cell(display("Text2"))   .at(2880,  480,  495,  375).font(sans(12, Weight::Bold)).named("العملية");
+    TextBox text2   = cell(display("Text2"))   .at(2880,  480,  495,  375).font(sans(12, Weight::Bold));
     TextBox text3   = cell(display("Text3"))   .at(2280,  480,  495,  375).font(sans(12)).named("العدد الثاني");
     Label  label2   = label("Label2")          .at(1440,  480,  495,  375).caption("=").font(sans(13.5, Weight::Bold))
                                                 .hidden().centred().fore(0x00000000).back(board).rtl().in(frame2)
@@ -52,6 +52,7 @@ struct Form2 final : Screen {
     Button command5 = button("Command5")       .at(3240, 5640, 1215,  375).caption("جرب بنفسك").rtl().on_click([this] { command5_click(); });
     Button command1 = button("Command1")       .at(1320, 5640,  975,  375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
     // clang-format on
+    Reading example = reading({text1, text2, text3, label2, text4, label5, text5});
 
     void command2_click();
     void command3_click();

@@ -28,6 +28,8 @@ struct Form3 final : FractionBoard {
     Button  command6 = button("Command6")          .at(2760, 5880, 1335,  375).caption("جرب بنفسك").rtl().on_click([this] { command6_click(); });
     Button  command1 = button("Command1")          .at(1560, 5880,  855,  375).caption("الرجوع").tab(0).on_click([this] { command1_click(); });
     // clang-format on
+    Reading board_reading = reading({over(text1, text2), text7, over(text3, text4), label1_1, over(text8, text9),
+                                     text12, over(text10, text11), label1_0, over(text5, text6)});
 
     void load() override;
     void command3_click();

@@ -22,42 +22,42 @@ struct Form6 final : Screen {
     Label   label5_0  = symbol("Label5", 0, frame1_0)        .at(4200,  240,  495,  375).caption("+").named("زائد");
     TextBox text3_0   = operand("Text3", 0, frame1_0)        .at(3720,  240,  495,  375).named("العدد الثاني");
     Label   label6_0  = symbol("Label6", 0, frame1_0)        .at(3120,  240,  495,  255).caption("=").named("يساوي");
-    Label   label1_0  = candidate("Label1", 0, frame1_0)     .at(4680,  720,  975,  375).caption("5").named("الجواب الأول");
-    Label   label2_0  = candidate("Label2", 0, frame1_0)     .at(3240,  720, 1095,  375).caption("-5").named("الجواب الثاني");
-    Label   label3_0  = candidate("Label3", 0, frame1_0)     .at(1800,  720, 1095,  375).caption("0").named("الجواب الثالث");
-    Label   label4_0  = candidate("Label4", 0, frame1_0)     .at( 360,  720,  975,  375).caption("6").named("الجواب الرابع");
-    Option  option1_0 = choice("Option1", 0, frame1_0)       .at(4440,  720,  255,  255).named("الخيار الأول").on_click([this] { option1_click(0); });
-    Option  option2_0 = choice("Option2", 0, frame1_0)       .at(3120,  720,  255,  255).named("الخيار الثاني").on_click([this] { option2_click(0); });
-    Option  option2_1 = choice("Option2", 1, frame1_0)       .at(1560,  720,  255,  255).named("الخيار الثالث").on_click([this] { option2_click(1); });
-    Option  option2_2 = choice("Option2", 2, frame1_0)       .at( 240,  720,  255,  255).named("الخيار الرابع").on_click([this] { option2_click(2); });
+    Label   label1_0  = candidate("Label1", 0, frame1_0)     .at(4680,  720,  975,  375).caption("5");
+    Label   label2_0  = candidate("Label2", 0, frame1_0)     .at(3240,  720, 1095,  375).caption("-5");
+    Label   label3_0  = candidate("Label3", 0, frame1_0)     .at(1800,  720, 1095,  375).caption("0");
+    Label   label4_0  = candidate("Label4", 0, frame1_0)     .at( 360,  720,  975,  375).caption("6");
+    Option  option1_0 = choice("Option1", 0, frame1_0)       .at(4440,  720,  255,  255).reads({label1_0}).on_click([this] { option1_click(0); });
+    Option  option2_0 = choice("Option2", 0, frame1_0)       .at(3120,  720,  255,  255).reads({label2_0}).on_click([this] { option2_click(0); });
+    Option  option2_1 = choice("Option2", 1, frame1_0)       .at(1560,  720,  255,  255).reads({label3_0}).on_click([this] { option2_click(1); });
+    Option  option2_2 = choice("Option2", 2, frame1_0)       .at( 240,  720,  255,  255).reads({label4_0}).on_click([this] { option2_click(2); });
 
     Frame   frame1_1  = panel(1)                             .at(1080, 1200, 5775, 1215).caption("السؤال الثاني ");
     TextBox text2_1   = operand("Text2", 1, frame1_1)        .at(4920,  240,  495,  405).named("العدد الأول");
     Label   label5_1  = symbol("Label5", 1, frame1_1)        .at(4200,  240,  495,  375).caption("-").named("ناقص");
     TextBox text3_1   = operand("Text3", 1, frame1_1)        .at(3720,  240,  495,  375).named("العدد الثاني");
     Label   label6_1  = symbol("Label6", 1, frame1_1)        .at(3120,  240,  495,  255).caption("=").named("يساوي");
-    Label   label1_1  = candidate("Label1", 1, frame1_1)     .at(4680,  720,  975,  375).caption("5").named("الجواب الأول");
-    Label   label2_1  = candidate("Label2", 1, frame1_1)     .at(3240,  720, 1095,  375).caption("-5").named("الجواب الثاني");
-    Label   label3_1  = candidate("Label3", 1, frame1_1)     .at(1800,  720, 1095,  375).caption("0").named("الجواب الثالث");
-    Label   label4_1  = candidate("Label4", 1, frame1_1)     .at( 360,  720,  975,  375).caption("6").named("الجواب الرابع");
-    Option  option2_3 = choice("Option2", 3, frame1_1)       .at(4440,  720,  255,  255).named("الخيار الأول").on_click([this] { option2_click(3); });
-    Option  option1_1 = choice("Option1", 1, frame1_1)       .at(3240,  720,  255,  255).named("الخيار الثاني").on_click([this] { option1_click(1); });
-    Option  option2_4 = choice("Option2", 4, frame1_1)       .at(1560,  720,  255,  255).named("الخيار الثالث").on_click([this] { option2_click(4); });
-    Option  option2_5 = choice("Option2", 5, frame1_1)       .at( 240,  720,  255,  255).named("الخيار الرابع").on_click([this] { option2_click(5); });
+    Label   label1_1  = candidate("Label1", 1, frame1_1)     .at(4680,  720,  975,  375).caption("5");
+    Label   label2_1  = candidate("Label2", 1, frame1_1)     .at(3240,  720, 1095,  375).caption("-5");
+    Label   label3_1  = candidate("Label3", 1, frame1_1)     .at(1800,  720, 1095,  375).caption("0");
+    Label   label4_1  = candidate("Label4", 1, frame1_1)     .at( 360,  720,  975,  375).caption("6");
+    Option  option2_3 = choice("Option2", 3, frame1_1)       .at(4440,  720,  255,  255).reads({label1_1}).on_click([this] { option2_click(3); });
+    Option  option1_1 = choice("Option1", 1, frame1_1)       .at(3240,  720,  255,  255).reads({label2_1}).on_click([this] { option1_click(1); });
+    Option  option2_4 = choice("Option2", 4, frame1_1)       .at(1560,  720,  255,  255).reads({label3_1}).on_click([this] { option2_click(4); });
+    Option  option2_5 = choice("Option2", 5, frame1_1)       .at( 240,  720,  255,  255).reads({label4_1}).on_click([this] { option2_click(5); });
 
     Frame   frame1_2  = panel(2)                             .at(1080, 2400, 5775, 1215).caption("السؤال الثالث ");
     TextBox text2_2   = operand("Text2", 2, frame1_2)        .at(4920,  240,  495,  405).named("العدد الأول");
     Label   label5_2  = symbol("Label5", 2, frame1_2)        .at(4200,  240,  495,  375).caption("X").named("ضرب");
     TextBox text3_2   = operand("Text3", 2, frame1_2)        .at(3720,  240,  495,  375).named("العدد الثاني");
     Label   label6_2  = symbol("Label6", 2, frame1_2)        .at(3120,  240,  495,  255).caption("=").named("يساوي");
-    Label   label1_2  = candidate("Label1", 2, frame1_2)     .at(4680,  720,  975,  375).caption("5").named("الجواب الأول");
-    Label   label2_2  = candidate("Label2", 2, frame1_2)     .at(3240,  720, 1095,  375).caption("-5").named("الجواب الثاني");
-    Label   label3_2  = candidate("Label3", 2, frame1_2)     .at(1800,  720, 1095,  375).caption("0").named("الجواب الثالث");
-    Label   label4_2  = candidate("Label4", 2, frame1_2)     .at( 360,  720,  975,  375).caption("6").named("الجواب الرابع");
-    Option  option2_6 = choice("Option2", 6, frame1_2)       .at(4440,  720,  255,  255).named("الخيار الأول").on_click([this] { option2_click(6); });
-    Option  option2_7 = choice("Option2", 7, frame1_2)       .at(3240,  720,  255,  255).named("الخيار الثاني").on_click([this] { option2_click(7); });
-    Option  option2_8 = choice("Option2", 8, frame1_2)       .at(1560,  720,  255,  255).named("الخيار الثالث").on_click([this] { option2_click(8); });
-    Option  option1_2 = choice("Option1", 2, frame1_2)       .at( 360,  720,  255,  255).named("الخيار الرابع").on_click([this] { option1_click(2); });
+    Label   label1_2  = candidate("Label1", 2, frame1_2)     .at(4680,  720,  975,  375).caption("5");
+    Label   label2_2  = candidate("Label2", 2, frame1_2)     .at(3240,  720, 1095,  375).caption("-5");
+    Label   label3_2  = candidate("Label3", 2, frame1_2)     .at(1800,  720, 1095,  375).caption("0");
+    Label   label4_2  = candidate("Label4", 2, frame1_2)     .at( 360,  720,  975,  375).caption("6");
+    Option  option2_6 = choice("Option2", 6, frame1_2)       .at(4440,  720,  255,  255).reads({label1_2}).on_click([this] { option2_click(6); });
+    Option  option2_7 = choice("Option2", 7, frame1_2)       .at(3240,  720,  255,  255).reads({label2_2}).on_click([this] { option2_click(7); });
+    Option  option2_8 = choice("Option2", 8, frame1_2)       .at(1560,  720,  255,  255).reads({label3_2}).on_click([this] { option2_click(8); });
+    Option  option1_2 = choice("Option1", 2, frame1_2)       .at( 360,  720,  255,  255).reads({label4_2}).on_click([this] { option1_click(2); });
 
     // The two spare boxes come before the numerators they overlap, so they lie beneath them.
     Frame   frame1_3  = panel(3)                             .at(1080, 3600, 5775, 2415).caption("السؤال الرابع ");
@@ -71,14 +71,14 @@ struct Form6 final : Screen {
     Line    line1_1   = bar("Line1", 1, frame1_3, 3)         .from(3720,  720).to(4320,  720);
     TextBox text6_0   = operand("Text6", 0, frame1_3)        .at(3720,  840,  495,  375).text("5").named("مقام الكسر الثاني");
     Label   label6_3  = symbol("Label6", 3, frame1_3)        .at(3000,  480,  495,  255).caption("=").named("يساوي");
-    Label   label1_3  = candidate("Label1", 3, frame1_3)     .at(4800, 1440,  855,  375).caption("5").named("بسط الجواب الأول");
-    Label   label7_0  = candidate("Label7", 0, frame1_3)     .at(4800, 1800,  855,  375).caption("2").named("مقام الجواب الأول");
-    Label   label2_3  = candidate("Label2", 3, frame1_3)     .at(3360, 1440,  975,  375).caption("-5").named("بسط الجواب الثاني");
-    Label   label7_1  = candidate("Label7", 1, frame1_3)     .at(3360, 1800,  975,  375).caption("3").named("مقام الجواب الثاني");
-    Label   label3_3  = candidate("Label3", 3, frame1_3)     .at(1920, 1440,  975,  375).caption("0").named("بسط الجواب الثالث");
-    Label   label7_2  = candidate("Label7", 2, frame1_3)     .at(1920, 1800,  975,  375).caption("4").named("مقام الجواب الثالث");
-    Label   label4_3  = candidate("Label4", 3, frame1_3)     .at( 480, 1440,  975,  375).caption("6").named("بسط الجواب الرابع");
-    Label   label7_3  = candidate("Label7", 3, frame1_3)     .at( 480, 1800,  975,  375).caption("5").named("مقام الجواب الرابع");
+    Label   label1_3  = candidate("Label1", 3, frame1_3)     .at(4800, 1440,  855,  375).caption("5");
+    Label   label7_0  = candidate("Label7", 0, frame1_3)     .at(4800, 1800,  855,  375).caption("2");
+    Label   label2_3  = candidate("Label2", 3, frame1_3)     .at(3360, 1440,  975,  375).caption("-5");
+    Label   label7_1  = candidate("Label7", 1, frame1_3)     .at(3360, 1800,  975,  375).caption("3");
+    Label   label3_3  = candidate("Label3", 3, frame1_3)     .at(1920, 1440,  975,  375).caption("0");
+    Label   label7_2  = candidate("Label7", 2, frame1_3)     .at(1920, 1800,  975,  375).caption("4");
+    Label   label4_3  = candidate("Label4", 3, frame1_3)     .at( 480, 1440,  975,  375).caption("6");
+    Label   label7_3  = candidate("Label7", 3, frame1_3)     .at( 480, 1800,  975,  375).caption("5");
     std::array<Line, 4> line2 = {
         bar("Line2", 0, frame1_3, 2)                         .from(5640, 1800).to(4800, 1800),
         bar("Line2", 1, frame1_3, 2)                         .from(4320, 1800).to(3360, 1800),
@@ -91,10 +91,10 @@ struct Form6 final : Screen {
         bar("Line3", 2, frame1_3, 2)                         .from(3480, 1680).to(4200, 1680),
         bar("Line3", 3, frame1_3, 2)                         .from(4800, 1680).to(5520, 1680),
     };
-    Option  option2_9  = choice("Option2", 9, frame1_3)      .at(4440, 1560,  255,  255).named("الخيار الأول").on_click([this] { option2_click(9); });
-    Option  option2_10 = choice("Option2", 10, frame1_3)     .at(2880, 1560,  255,  255).named("الخيار الثاني").on_click([this] { option2_click(10); });
-    Option  option1_3  = choice("Option1", 3, frame1_3)      .at(1680, 1560,  255,  255).named("الخيار الثالث").on_click([this] { option1_click(3); });
-    Option  option2_11 = choice("Option2", 11, frame1_3)     .at( 240, 1560,  255,  255).named("الخيار الرابع").on_click([this] { option2_click(11); });
+    Option  option2_9  = choice("Option2", 9, frame1_3)      .at(4440, 1560,  255,  255).reads({over(label1_3, label7_0)}).on_click([this] { option2_click(9); });
+    Option  option2_10 = choice("Option2", 10, frame1_3)     .at(2880, 1560,  255,  255).reads({over(label2_3, label7_1)}).on_click([this] { option2_click(10); });
+    Option  option1_3  = choice("Option1", 3, frame1_3)      .at(1680, 1560,  255,  255).reads({over(label3_3, label7_2)}).on_click([this] { option1_click(3); });
+    Option  option2_11 = choice("Option2", 11, frame1_3)     .at( 240, 1560,  255,  255).reads({over(label4_3, label7_3)}).on_click([this] { option2_click(11); });
 
     Frame   frame3_0  = mark("Frame3", 0)                    .at( 240,  600,  615,  495).named("علامة صح للسؤال الأول");
     Line    line7_0   = bar("Line7", 0, frame3_0, 4)         .from( 600,  240).to(   0,  480);
@@ -126,6 +126,13 @@ struct Form6 final : Screen {
     Line    line10    = line("Line10")                       .from( 960, 2400).to( 120, 2400);
     Line    line11    = line("Line11")                       .from( 960, 3600).to( 120, 3600);
     Line    line5     = line("Line5")                        .from(2880, 3000).to(4080, 3480);
+
+    // Each question is heard with its mark, and names its frame, so that its first option brings it.
+    Reading question0 = reading({frame1_0, text2_0, label5_0, text3_0, label6_0, frame3_0, frame2_0}).names(frame1_0);
+    Reading question1 = reading({frame1_1, text2_1, label5_1, text3_1, label6_1, frame3_1, frame2_1}).names(frame1_1);
+    Reading question2 = reading({frame1_2, text2_2, label5_2, text3_2, label6_2, frame3_2, frame2_2}).names(frame1_2);
+    Reading question3 = reading({frame1_3, over(text2_3, text4_0), label5_3, over(text3_3, text6_0), label6_3, frame3_3, frame2_3})
+                        .names(frame1_3);
     // clang-format on
 
     ControlArray<Frame> frame1{*this, "Frame1"};

@@ -43,6 +43,8 @@ struct Form7 final : Screen {
                        .named("الباقي");
     Button  command5 = button("Command5")        .at(1560, 3600, 1215,  375).caption("الرجوع").on_click([this] { command5_click(); });
     // clang-format on
+    Reading equation
+        = reading({text1, pressed(command1, command2, command3, command4), text2, label1, text3, label3, text4});
 
     void load() override;
     void command1_click();

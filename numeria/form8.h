@@ -19,6 +19,9 @@ struct Form8 final : FractionBoard {
     Button  command5 = operation("Command5", 1320, Operation::Divide, "قسمة").on_click([this] { command5_click(); });
     Button  command1 = button("Command1")        .at(2400, 3600,  735,  615).caption("الرجوع").rtl().on_click([this] { command1_click(); });
     // clang-format on
+    Reading working
+        = reading({over(text1, text2), pressed(command2, command3, command4, command5), over(text3, text4), label1_1,
+                   over(text8, text9), text12, over(text10, text11), label1_0, over(text5, text6)});
 
     void command2_click();
     void command3_click();

@@ -125,6 +125,10 @@ public:
     Label   label1_6  = symbol(label("Label1", 6))        .at(1440,  600,  375,  495).caption(" = ").in(frame6).named("يساوي");
     TextBox text22    = answer(editable_display("Text22")).at( 480,  480,  615,  615).in(frame6).named("الحل الوحيد");
     // clang-format on
+    Reading coefficients = reading({frame1, label6_3, text4, label6_4, text5, label6_5, text6});
+    Reading formula = reading({frame2, label1_0, label2_0, text7, label3, text8, label4, label2_1, label5_0, text9,
+                               label5_1, text10, label5_2, text11});
+    Reading solutions = reading({frame4, label1_1, text18, frame5, label1_2, text19, frame6, label1_5, text22});
 
     virtual void command1_click() = 0;
     void command2_click();

@@ -5,6 +5,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "model/spoken.h"
 
 namespace model {
 
@@ -68,6 +71,8 @@ struct Control {
     // What a screen reader says for the control when its text alone would not do: an operator
     // button's operation, what goes into a box, the rule a repeated "مثال" belongs to.
     std::string accessible_name, accessible_description;
+    std::string named_text;   // the caption the row gave, which accessible_name describes
+    std::vector<Part> reads;  // what the control is heard as, where its parts say it better
     std::function<void()> on_click;
 
     std::string designer_name() const;
@@ -100,6 +105,8 @@ public:
     // Spoken name and description for screen readers.
     Self named(std::string name) { c_->accessible_name = std::move(name); return self(); }
     Self described(std::string text) { c_->accessible_description = std::move(text); return self(); }
+    // Heard as these parts in reading order, such as an option as the candidate beside it.
+    Self reads(std::vector<Part> parts) { c_->reads = std::move(parts); return self(); }
     // Places the control in a Frame declared earlier on the same screen; the screen checks this
     // once every control exists, because a Frame declared later is not yet made here.
     Self in(const Frame& frame);

@@ -60,6 +60,8 @@ void Program::click(Control& control)
 {
     if (ended_ || busy() || !control.shown() || !control.enabled)
         return;
+    if (control.screen != nullptr)
+        control.screen->note_press(control);
     if (control.kind == Kind::Option && control.screen != nullptr)
         control.screen->select(control);
     if (control.on_click) {

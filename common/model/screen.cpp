@@ -64,6 +64,8 @@ void Screen::finish_declarations()
         child->container = &container;
     }
     placements_.clear();
+    for (Control& c : controls_)
+        c.named_text = c.text;
 }
 
 std::vector<Control*> Screen::tab_order()

@@ -27,6 +27,9 @@ struct ScreenDesign {
     StartUp start = StartUp::Centred;
     int left = 0, top = 0;  // client area on the desktop when the start-up is manual
     std::string icon;       // name of an icon in the program's art
+    // What a screen reader calls the window where the caption alone does not say which screen
+    // it is; the caption stays as it is.
+    std::string spoken;
 };
 
 // `count` spaces, for window captions that were padded to sit further from the right edge.
@@ -65,7 +68,31 @@ public:
     // Selects an option button and clears the others of its container.
     void select(Control& option);
 
+    // The button or option clicked last, which a reading of an operation row speaks.
+    const Control* last_pressed() const { return last_pressed_; }
+    void note_press(const Control& control) { last_pressed_ = &control; }
+    // What the screen's boards, questions and results are heard as, in declaration order.
+    const std::deque<std::vector<Part>>& readings() const { return readings_; }
+
 protected:
+    // A board, a question or a result, heard as its parts in reading order whenever it changes
+    // and on request.
+    class Reading {
+    public:
+        explicit Reading(const std::vector<Part>& parts) : parts_(&parts) {}
+        // The control is heard as the reading too, such as a question's frame by the question.
+        template <class H>
+        Reading names(H handle)
+        {
+            handle.reads(*parts_);
+            return *this;
+        }
+
+    private:
+        const std::vector<Part>* parts_;
+    };
+    Reading reading(std::vector<Part> parts) { return Reading(readings_.emplace_back(std::move(parts))); }
+
     Label label(std::string name, int index = -1) { return Label(add(Kind::Label, std::move(name), index)); }
     TextBox input(std::string name, int index = -1) { return text_box(std::move(name), index, BoxRole::Input); }
     TextBox display(std::string name, int index = -1) { return text_box(std::move(name), index, BoxRole::Display); }
@@ -92,6 +119,8 @@ private:
     ScreenDesign design_;
     std::deque<Control> controls_;
     std::vector<std::pair<Control*, const Frame*>> placements_;
+    std::deque<std::vector<Part>> readings_;
+    const Control* last_pressed_ = nullptr;
 };
 
 // The members of a control array by index, wherever on the screen they are declared, so that

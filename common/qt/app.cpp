@@ -16,6 +16,7 @@
 #include <malloc.h>
 #endif
 
+#include "qt/access.h"
 #include "qt/convert.h"
 #include "qt/options.h"
 #include "values/random.h"
@@ -103,6 +104,7 @@ void set_up_application(QApplication& app)
     // would wake a program that waits for the pupil twice a second, all day.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     QAccessible::installFactory(decoration_factory);
+    install_accessibility();
     match_standins_only();
     for (const char* name : designer_fonts)
         QFont::insertSubstitutions(QString::fromLatin1(name), families_for(name));

@@ -1,9 +1,11 @@
 // The modal message box: one OK button, no icon, right to left.
 #include <QEvent>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "model/spoken.h"
 #include "qt/app.h"
 
 namespace qtview {
@@ -40,8 +42,10 @@ std::unique_ptr<QWidget> make_message_box(const QString& written_prompt, const Q
     box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box->installEventFilter(new StaysOpen(box.get()));
     box->setTextFormat(Qt::PlainText);
-    box->setAccessibleName(title);
-    box->setAccessibleDescription(prompt);
+    // The prompt is heard once, from its label, in spoken words; the title names the box.
+    box->setAccessibleName(QString::fromStdString(model::spoken(written_title.toStdString())));
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(QString::fromStdString(model::spoken(written_prompt.toStdString())));
     // A short title such as "12" would otherwise be cut to "..." by a narrow box.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
         grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,

@@ -17,6 +17,7 @@
 #include <map>
 #include <tuple>
 
+#include "model/spoken.h"
 #include "qt/convert.h"
 #include "qt/widgets.h"
 
@@ -127,7 +128,7 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits di
     const auto& d = screen.design();
     setObjectName(qs(d.name));
     setWindowTitle(in_digits(qs(d.caption).trimmed(), digits_));
-    setAccessibleName(windowTitle());
+    setAccessibleName(qs(model::spoken(d.spoken.empty() ? d.caption : d.spoken)));
     setLayoutDirection(Qt::RightToLeft);
     QPalette p = palette();
     p.setColor(QPalette::Window, to_colour(d.back));
@@ -169,7 +170,10 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits di
         previous = widget_of(*c);
     }
     share_column_sizes();
+    announcer_ = new Announcer(this);
     sync();
+    for (const auto& parts : screen.readings())
+        heard_.push_back(model::spoken(parts, true));
 }
 
 QWidget* ScreenView::build(Control& c, QWidget* parent)
@@ -507,9 +511,18 @@ void ScreenView::sync_entry(Entry& e)
     e.widget->setEnabled(c.enabled);
     // A number cut short on screen is read whole by the tooltip and the screen reader.
     const bool cut = shown_text(e.widget, text) != text;
-    e.widget->setToolTip(cut ? text : QString());
-    e.widget->setAccessibleName(c.accessible_name.empty() ? text : in_digits(qs(c.accessible_name), digits_));
-    e.widget->setAccessibleDescription(in_digits(qs(c.accessible_description), digits_));
+    if (const QString tip = cut ? text : QString(); e.widget->toolTip() != tip)
+        e.widget->setToolTip(tip);
+    // Every change is an event a screen reader hears: a name written again with the same value
+    // would bury the news of the click among hundreds of events.
+    if (const QString name = qs(model::spoken_name(c)); e.widget->accessibleName() != name) {
+        e.widget->setAccessibleName(name);
+        ++accessibility_writes_;
+    }
+    if (const QString about = qs(model::spoken(c.accessible_description)); e.widget->accessibleDescription() != about) {
+        e.widget->setAccessibleDescription(about);
+        ++accessibility_writes_;
+    }
     e.widget->setVisible(c.visible);
 }
 
@@ -565,6 +578,50 @@ void ScreenView::press(Control* control)
         return;
     program_.click(*control);
     after_event_();
+    announce_changes(control);
+}
+
+void ScreenView::announce_changes(const Control* pressed)
+{
+    if (screen_ == nullptr)
+        return;
+    QStringList news;
+    std::size_t i = 0;
+    for (const auto& parts : screen_->readings()) {
+        const std::string displays = model::spoken(parts, true);
+        const bool board_of_press = std::any_of(parts.begin(), parts.end(), [&](const model::Part& p) {
+            return std::find(p.controls.begin(), p.controls.end(), pressed) != p.controls.end();
+        });
+        if (displays != heard_[i] || board_of_press)
+            news << qs(model::spoken(parts));
+        heard_[i++] = displays;
+    }
+    news.removeAll(QString());
+    if (!news.isEmpty())
+        announcer_->say(news.join(QStringLiteral("، ")));
+}
+
+void ScreenView::read_again()
+{
+    if (screen_ == nullptr)
+        return;
+    const Control* focused = control_of(focusWidget());
+    auto holds_focus = [&](const model::Part& p) {
+        for (const Control* c : p.controls)
+            for (const Control* f = focused; f != nullptr; f = f->container)
+                if (c == f)
+                    return true;
+        return false;
+    };
+    QStringList near, all;
+    for (const auto& parts : screen_->readings()) {
+        all << qs(model::spoken(parts));
+        if (focused != nullptr && std::any_of(parts.begin(), parts.end(), holds_focus))
+            near << all.back();
+    }
+    near.removeAll(QString());
+    all.removeAll(QString());
+    announcer_->say((near.isEmpty() ? all : near).join(QStringLiteral("، ")));
 }
 
 void ScreenView::closeEvent(QCloseEvent* event)
@@ -579,6 +636,10 @@ void ScreenView::closeEvent(QCloseEvent* event)
 
 void ScreenView::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F3) {
+        read_again();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     // Enter presses the button that has the focus, as Space does, and otherwise the default one.
     if (auto* focused = qobject_cast<QAbstractButton*>(focusWidget()); enter && focused != nullptr) {

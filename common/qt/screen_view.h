@@ -6,10 +6,12 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "model/program.h"
+#include "qt/access.h"
 #include "qt/digits.h"
 
 namespace qtview {
@@ -28,6 +30,13 @@ public:
     void place();  // size and position on the desktop from the designer values
     void focus_first();
     void detach();  // the screen has been unloaded; its model is about to go
+
+    // Says again, through the screen reader, the boards and questions around the focus, or the
+    // whole screen's where the focus is on none.
+    void read_again();
+    const Announcer& announcer() const { return *announcer_; }
+    // How many accessible names and descriptions of controls this window has written.
+    int accessibility_writes() const { return accessibility_writes_; }
 
     QWidget* widget_of(const model::Control& control) const;
     const model::Control* control_of(const QWidget* widget) const;
@@ -59,6 +68,9 @@ private:
     void fit(Entry& e, const QString& text);
     void press(model::Control* button);
     QString shown(const model::Control& control) const;
+    // Tells the screen reader what the last event changed on the boards, or the board of the
+    // button it pressed.
+    void announce_changes(const model::Control* pressed);
 
     model::Screen* screen_;
     model::Program& program_;
@@ -66,6 +78,9 @@ private:
     std::function<void()> after_event_;
     qreal dpi_;
     std::vector<Entry> entries_;
+    Announcer* announcer_;
+    std::vector<std::string> heard_;  // each reading's displays as last announced
+    int accessibility_writes_ = 0;
 };
 
 }  // namespace qtview
