@@ -35,8 +35,9 @@ TEST(EveryScreen, TheAccessibilityTreeCarriesTheNamesRolesAndStatesOfTheControls
             if (decoration)
                 continue;
             // Where there is nothing to say, Qt may lend a box its frame's title, a label its blanks.
-            if (!spoken_name(*c).empty())
+            if (!spoken_name(*c).empty()) {
                 EXPECT_EQ(a->text(QAccessible::Name).toStdString(), spoken_name(*c));
+            }
             EXPECT_EQ(a->text(QAccessible::Description).toStdString(), spoken(c->accessible_description));
             if (c->kind == Kind::TextBox) {
                 EXPECT_EQ(a->role(), QAccessible::EditableText);

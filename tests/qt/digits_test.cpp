@@ -69,11 +69,11 @@ TEST(Digits, ShowOnEveryKindOfDisplayAndAreReadAloudWhileTheModelKeepsWesternDig
 {
     struct Row {
         Digits digits;
-        QString number, result, button, description, title, prompt;
+        QString number, result, button, title, prompt;
     };
     const std::vector<Row> table = {
-        {Digits::Western, "-12.5", "-3.25", "2", "العدد 2", "السؤال 2", "المضاعف هو 12"},
-        {Digits::Eastern, "-١٢٫٥", "-٣٫٢٥", "٢", "العدد ٢", "السؤال ٢", "المضاعف هو ١٢"},
+        {Digits::Western, "-12.5", "-3.25", "2", "السؤال 2", "المضاعف هو 12"},
+        {Digits::Eastern, "-١٢٫٥", "-٣٫٢٥", "٢", "السؤال ٢", "المضاعف هو ١٢"},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.number.toStdString());
@@ -85,14 +85,16 @@ TEST(Digits, ShowOnEveryKindOfDisplayAndAreReadAloudWhileTheModelKeepsWesternDig
         auto* view = shell.view_of(board);
         auto widget = [view](const char* name) { return view->findChild<QWidget*>(name); };
         EXPECT_EQ(static_cast<QLabel*>(widget("Number"))->text(), row.number);
-        EXPECT_EQ(widget("Number")->accessibleName(), row.number);
+        // Heard as words, whichever digits are shown.
+        const auto said = [](const char* text) { return QString::fromStdString(model::spoken(text)); };
+        EXPECT_EQ(widget("Number")->accessibleName(), said("-12.5"));
         EXPECT_EQ(static_cast<QLineEdit*>(widget("Result"))->text(), row.result);
         QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(widget("Result"))->textInterface();
         EXPECT_EQ(read->text(0, read->characterCount()), row.result);
         // What the pupil typed stays as typed.
         EXPECT_EQ(static_cast<QLineEdit*>(widget("Typed"))->text(), "-7");
         EXPECT_EQ(static_cast<QPushButton*>(widget("Two"))->text(), row.button);
-        EXPECT_EQ(widget("Two")->accessibleDescription(), row.description);
+        EXPECT_EQ(widget("Two")->accessibleDescription(), said("العدد 2"));
         EXPECT_EQ(view->windowTitle(), row.title);
         EXPECT_TRUE(starts_with_a_dash(widget("Sentence")));
         EXPECT_TRUE(starts_with_a_dash(widget("Number")));
@@ -101,9 +103,8 @@ TEST(Digits, ShowOnEveryKindOfDisplayAndAreReadAloudWhileTheModelKeepsWesternDig
 
         auto box = qtview::make_message_box("المضاعف هو 12", "السؤال 2", row.digits, nullptr);
         EXPECT_EQ(static_cast<QMessageBox*>(box.get())->text(), row.prompt);
-        EXPECT_EQ(box->accessibleDescription(), row.prompt);
         EXPECT_EQ(box->windowTitle(), row.title);
-        EXPECT_EQ(box->accessibleName(), row.title);
+        EXPECT_EQ(box->accessibleName(), said("السؤال 2"));
     }
 }
 
