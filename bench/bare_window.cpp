@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: the plainest Qt Widgets window with a dozen Arabic controls,
 // written as anyone would write it, with none of the tutors' framework.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece of work done in a child process of its own, which hands back its figures on a pipe: a
 // program measured there starts with no application, caches or heap of another before it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every handler of both tutors, without windows, on the most expensive input it accepts: numbers
 // of fifteen digits whose greatest common divisor takes Euclid longest, forty-digit texts, the
 // largest quiz and every question of the exercise sheet answered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an untouched tutor does while a screen waits for the pupil: how often it wakes up. With
 // an animation on show it should wake for the animation's frames only; on any other screen not
 // at all.

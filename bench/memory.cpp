@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory of each tutor through a long day of use, in its real windows: after a warm-up
 // that shows every screen of the program, and after EVENTS further events of random use (clicks,
 // typing, every way of answering a box, screen changes; a program the pupil ends starts again).

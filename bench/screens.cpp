@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen changes in the real window system: for every button of either tutor that takes one
 // screen to another, the time from its click (the handler, the unloading of the old screen, the
 // making and showing of the new one) to the new window's first painted frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of whole programs as the X server sees them: the time from exec to the first window
 // mapped and to the first pixels drawn into it, and the resident memory once it is up.
 //   startup ROUNDS NAME=PROGRAM...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Medians and percentiles of timings, and the clock the benches read.
 #pragma once
 

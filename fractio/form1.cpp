@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equivalent-fractions screen. Any two non-zero numbers make a fraction here, negative and
 // non-whole ones included; nothing is reduced.
 #include "fractio/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equivalent-fractions screen: ten fractions equal to the pupil's, in one row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen: the collection's title, its credits, and the ways in and out.
 #pragma once
 

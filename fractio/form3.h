@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu: the three activities and the way back to the start screen.
 #pragma once
 

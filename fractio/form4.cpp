@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simplification screen. Any fraction of two exact numbers, decimals included, reduces to
 // lowest terms of whole numbers, signs and all.
 #include "fractio/form4.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simplification screen: the pupil's fraction in lowest terms, and the whole number it equals.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication-table quiz. The screen keeps the factors it drew, so marking never reads
 // them back from the labels; an answer that is not a number is simply wrong.
 #include "fractio/form5.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication-table quiz: five products to answer, marked one row at a time or all at once.
 #pragma once
 

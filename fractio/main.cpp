@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fractio: starts on its start screen and runs until the pupil leaves.
 #include "fractio/screens.h"
 #include "qt/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fractio's description.
 #include "fractio/screens.h"
 

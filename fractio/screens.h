@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fractio: its title, its screens and the screen it starts on, and what its screens share.
 #pragma once
 

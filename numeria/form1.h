@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the four lessons, the exercises, the about screen and the way out.
 #pragma once
 

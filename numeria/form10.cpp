@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadratic-equation lesson. Load makes up the equation from six draws; the first step
 // shows it in the general formula, and the board's method does the rest.
 #include "numeria/form10.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadratic-equation lesson: a random equation worked through by the general formula.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quadratic practice. The pupil's three boxes are read at every first step; a coefficient of
 // س² that reads as 0 is refused and leaves everything as it was.
 #include "numeria/form11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quadratic practice: the pupil's own coefficients worked through by the general formula.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signed-integer lesson: each example button draws its numbers, writes them on the
 // example board, explains the sign of the result, and writes the result only after OK.
 #include "numeria/form2.h"

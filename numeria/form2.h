@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signed-integer lesson: five sign rules, each with a worked random example.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction lesson. Each example button clears the board, draws two fractions from whole
 // numbers 1 to 10 and works them with the fraction method.
 #include "numeria/form3.h"

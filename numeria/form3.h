@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction lesson: the two rules and an example button for each operation, worked on the
 // fraction board.
 #pragma once

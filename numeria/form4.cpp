@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear-equation lesson. The example button draws a, b and c from 1 to 10 and shows the
 // equation with its first step; the step button shows the other three.
 #include "numeria/form4.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear-equation lesson: the two rules, and an equation drawn at random and solved one step
 // per click.
 #pragma once

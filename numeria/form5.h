@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about screen: who made the program, for which school, and what it offers.
 #pragma once
 

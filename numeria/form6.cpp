@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise sheet. Load draws the four questions and writes each one's candidates with the right
 // answer always at that question's own place; the option buttons only record what the pupil tried,
 // and the result button marks from those records alone.

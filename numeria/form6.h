@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise sheet: four multiple-choice questions drawn afresh on every visit, marked on request.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signed-integer practice. The boxes are read afresh at every click; text that does not start
 // with a number counts as 0.
 #include "numeria/form7.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signed-integer practice: the pupil's own two numbers with the four operations.
 #pragma once
 

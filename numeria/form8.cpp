@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fraction practice. The four boxes are read afresh at every click and never rewritten; text
 // that does not start with a number counts as 0.
 #include "numeria/form8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fraction practice: the pupil's own two fractions worked with the fraction method.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linear-equation practice. The pupil's boxes are read afresh at every click, so a number changed
 // between two steps is used from the next step on; text that does not start with a number is 0.
 #include "numeria/form9.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linear-equation practice: the pupil's own a, b and c, solved in the lesson's four steps.
 #pragma once
 

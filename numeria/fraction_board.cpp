@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction method: common denominator, multiplication and division, each written onto the
 // board a stage at a time with a message box between the stages.
 #include "numeria/fraction_board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction board of the fraction lesson and its practice screen, and the worked method that
 // combines two fractions on it stage by stage.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear-equation board: the four steps that both the lesson and the practice screen show,
 // one per click of the step button.
 #include "numeria/linear.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear-equation board that the lesson and its practice screen share: the equation row, the
 // frames of the later steps, the step button, and the four steps that solve a س + b = c.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numeria: starts on the main menu and runs until the pupil leaves.
 #include "numeria/screens.h"
 #include "qt/app.h"

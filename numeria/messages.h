@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numeria's own messages for numbers that the lessons cannot work with, and the reading of the
 // pupil's boxes that gives them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general-formula method on the quadratic board: substitution, simplification, the
 // discriminant test and the solutions, one step per click.
 #include "numeria/quadratic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadratic board shared by the lesson and the practice screen: the equation row, the
 // coefficients, the general formula that shrinks in place, the solutions, and the method.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numeria's description.
 #include "numeria/screens.h"
 

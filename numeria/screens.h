@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numeria: its title, its screens and the menu it starts on.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a program's manual page from the options its command line takes, so that the page and
 // --help say the same, in Arabic and in English:
 //   manual_page OUTPUT PROGRAM VERSION DAY DESKTOP-ENTRY OTHER-PROGRAM

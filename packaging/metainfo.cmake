@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program's software-centre metadata from its template: the releases listed in NEWS, and the
 # home page and screenshots only where the tutors are published at a real web address.
 # Included by the install rules, or run on its own as a check does:

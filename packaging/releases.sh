@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The releases listed in NEWS, newest first, written as the Debian changelog or as the lines of
 # the software centres' release list:
 #   packaging/releases.sh changelog NEWS PACKAGE "NAME <ADDRESS>"

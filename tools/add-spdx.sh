@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives every source file the one line that names its licence, in the file's own comment syntax:
 # after a script's #! line or an XML declaration, else first. A file that has the line already is
 # left alone, so running it again changes nothing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds what the benchmarks need and prints their tables against the budget: start-up and memory
 # of both tutors beside a bare window, memory after a long day of use, wake-ups while idle, every
 # screen change and every handler.

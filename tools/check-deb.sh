@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a scratch root and checks it as a desktop would use
 # it: both programs with their menu entries, icons, metadata and manual pages, all valid and
 # naming each other, the dependencies the programs need, and each program starting from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the programs' artwork with ImageMagick: each program's icon in the sizes window managers
 # draw it at (art/, compiled into the programs) and in the larger sizes of the desktop menu
 # (packaging/icons/), numeria's picture above the menu buttons and the eight-frame animation

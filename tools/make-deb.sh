@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of both tutors in build-deb/ and prints its path on the last line:
 # ./tools/make-deb.sh, then `sudo apt install ./build-deb/numeria-tutors_*.deb`.
 # With Debian's build flags, hardened (stack protector, fortified calls, read-only relocations

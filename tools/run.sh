@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tutors and starts one of them: ./tools/run.sh [numeria|fractio]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the README's pictures of the screens into docs/ (offscreen; build first).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a screen offscreen to PNG, after a list of clicks, with a picture of every message box
 // that the clicks open.
 //   shoot [--digits western|eastern] [--zoom FACTOR] OUT.png PROGRAM FORM [CONTROL | CONTROL=TEXT]...

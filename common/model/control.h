@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls of a screen: what each holds, and the typed handles that screens declare them with.
 #pragma once
 

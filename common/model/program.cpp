@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A running program: loaded screens and the dispatch of events to their handlers.
 #include "model/program.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A running program: the loaded screens, the one-event-at-a-time dispatch, and the services
 // that handlers call.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen and its controls.
 #include "model/screen.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen: its designer values, its controls in declaration order, and the services its
 // handlers call.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a program is: its title, its screens by designer name, the screen it starts on and its
 // icon, in one place that the program's main, the tools and the tests all read.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a handler may ask of the program: message boxes, moving between screens, ending,
 // and the random generator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken forms of what the screens show.
 #include "model/spoken.h"
 

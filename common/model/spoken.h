@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is said aloud for what a screen shows: numbers as Arabic number words, operators as
 // words, single letters by their names, and nothing that a voice stumbles over (runs of dots,
 // tatweel, direction marks). Screen readers and read-aloud both speak these forms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers are told beyond each widget's own properties: option buttons that are
 // radio buttons, and an announcer for what a click has just worked out.
 #pragma once

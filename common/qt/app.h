@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop shell of a program: application-wide look, one window per loaded screen, and
 // the real modal message box.
 #pragma once

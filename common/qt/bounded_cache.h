@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A cache of a fixed greatest size that keeps what is asked for again and again.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Designer units to Qt.
 #include "qt/convert.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers shown in the pupil's digit set.
 #include "qt/digits.h"
 

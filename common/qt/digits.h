@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The digit set the pupil reads numbers in. It is applied as texts are shown and read aloud;
 // the screens, their handlers and their texts always use Western digits.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' command line and their kept choices.
 #include "qt/options.h"
 

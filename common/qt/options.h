@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of the programs and of the screenshot tool, and the choices a program keeps
 // from one run to the next.
 #pragma once

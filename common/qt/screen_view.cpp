@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of one screen.
 #include "qt/screen_view.h"
 

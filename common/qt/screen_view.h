@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of one screen: builds a widget for every control of the model and writes the
 // model's properties back to them after each event.
 #pragma once

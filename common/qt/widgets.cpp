@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painted shapes and lines, the wrapping push button, and the label and text box that draw
 // their own text.
 #include "qt/widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few widgets Qt lacks: painted shapes and lines, a push button whose caption wraps, and a
 // label and a text box that draw their text in the control's own reading direction and never
 // lose a number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact reading, writing and whole-number operations, on GMP's rationals.
 #include "values/exact.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact numbers for the practice screens: what the pupil typed, taken as the number written, and
 // every result worked out from it without rounding until it is written.
 #pragma once

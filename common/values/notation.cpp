@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking apart the digits a pupil typed, and writing 15 significant digits as the runtime did.
 #include "values/notation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How numbers look as text: the digits a pupil typed, taken apart, and a number's 15 significant
 // digits put together the way the runtime wrote them. Shared by the double and the exact services.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's random generator and the draws built on it.
 #include "values/random.h"
 

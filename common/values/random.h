@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator the lessons draw their examples from.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, writing and rounding numbers the way the old runtime did.
 #include "values/values.h"
 

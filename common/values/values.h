@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runtime's number and text services that every handler calls.
 #pragma once
 

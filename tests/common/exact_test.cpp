@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact reading and writing: what the practice screens compute with.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen model: loading and unloading, dispatch while a box is open, containers, options,
 // and the Tab order.
 #include <gtest/gtest.h>

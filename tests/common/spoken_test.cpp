@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoken forms: what a screen reader and read-aloud say for what the screens show.
 #include <gtest/gtest.h>
 

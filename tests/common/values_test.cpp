@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for reading, writing and rounding numbers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fractio's screens that read the pupil's text, driven with entries of every kind: the screen's
 // messages and nothing else, a refusal that changes nothing, and for exact entries the exact
 // answer, worked out here in rationals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equivalent-fractions screen: the ten fractions, the refusals and clearing.
 #include <gtest/gtest.h>
 

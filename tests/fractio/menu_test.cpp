@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen, the menu, the way into each activity and back, and the way out.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication-table quiz: the draws, marking one row and all rows, clearing.
 #include <gtest/gtest.h>
 

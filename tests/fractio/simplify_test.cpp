@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simplification screen: lowest terms, the whole-number result, refusals and clearing.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any texts typed into any box and any clicks on any screen of either program never
 // crash or hang, never write a number in any but the written forms (no inf, nan or -0), never
 // nest a message box and never leave two screens loaded.

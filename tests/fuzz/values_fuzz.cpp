@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: reading and writing numbers never yields inf, nan or -0, and written numbers read back.
 #include <cmath>
 #include <cstddef>

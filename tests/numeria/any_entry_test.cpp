@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numeria's practice screens driven with entries of every kind: after each click only written
 // numbers and the screen's own words, the screen's messages and nothing else, no result left
 // beside numbers it does not belong to, and for exact entries the exact answer, worked out here

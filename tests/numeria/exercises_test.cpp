@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise sheet: its draws and candidates, the choices it records and its marking.
 #include <gtest/gtest.h>
 

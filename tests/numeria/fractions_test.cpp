@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction method on the lesson's drawn fractions and on the practice screen's typed ones:
 // the message boxes in order, and the board as the pupil reads it at each.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signed-integer lesson: each example's draws, boxes and messages.
 #include <gtest/gtest.h>
 

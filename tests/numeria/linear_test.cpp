@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear-equation lesson and practice screens: the four steps, their captions, and what the
 // practice screen refuses.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu, the about screen and the way out.
 #include <gtest/gtest.h>
 

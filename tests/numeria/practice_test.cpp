@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signed-integer practice with the pupil's own numbers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadratic lesson and practice screens: the drawn equation, the formula as it shrinks, the
 // discriminant's messages, the solutions, the practice screen's refusals and fresh starts.
 #include <gtest/gtest.h>

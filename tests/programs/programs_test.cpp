@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both programs as their descriptions list them: every screen opens under its own name, and
 // every control has something meaningful for a screen reader to say.
 #include <gtest/gtest.h>

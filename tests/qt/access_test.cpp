@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and a keyboard user meet: names and roles in the accessibility tree,
 // read-only display boxes, a focus ring from the first moment, and message boxes that can only
 // be closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bounded cache behind fitted font sizes: a stream of texts seen once never makes it grow past
 // its bound, and what is asked for between them stays.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in the pupil's digit set: every kind of display, a sign inside an Arabic sentence, and
 // the model left in Western digits.
 #include <QAccessible>

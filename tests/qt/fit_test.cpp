@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every number whole on screen: every box and label of every screen of both programs, in the
 // states where their widest numbers arrive, checked on what the view draws.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offscreen view tests run inside one application set up as the programs set theirs up.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' command line: the choices it makes and keeps, and a bad value that stops a
 // program before anything starts, in Arabic and in English.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both programs used at random through their real windows and modal boxes, one after the other,
 // checked for the faults the random use watches for. A short run by default;
 // RANDOM_USE_EVENTS=100000 for the long one. How long handlers take is the benchmarks' business.

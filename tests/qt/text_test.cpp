@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the view draws text: each control in its own reading direction and alignment, numbers
 // whole or visibly cut short, fonts from frames, colours, wrapping and shared button sizes.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the offscreen view tests share: a program with the real shell, any screen of either
 // program, and a look at the pixels a widget draws.
 #pragma once

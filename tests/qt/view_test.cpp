@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt view of the screen model, offscreen: widgets mirror the model, fonts and sizes follow
 // the designer values, nothing Arabic is clipped, and the real message box shows the board.
 #include <QApplication>

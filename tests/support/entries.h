@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts a pupil might type into a number box, of every kind, each with what the two ways of
 // reading a number (from the start of the text, or the whole text) are known to make of it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact arithmetic for the tests' own answers: rationals of any size, the doubles' range, and the
 // ways the screens write a number, each worked out here from the exact value, so that an answer is
 // never worked out by the code it checks.

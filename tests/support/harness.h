@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program run without windows: clicks and typing by designer name, a generator whose draws
 // a test can script, and a message box that records what it showed and what was on screen.
 #pragma once

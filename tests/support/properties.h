@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tests that drive a screen with entries of every kind share: how long they run, and
 // the check that every control holds only what it may.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program used at random through its real windows.
 #include "random_use.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program used at random through its real windows and real modal message boxes: clicks on what
 // is on show, texts typed with the keyboard, boxes answered in every way, stray clicks and keys
 // while a box is open, and now and then the window closed. Checked throughout: at most one screen

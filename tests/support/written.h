@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a number on screen may look like: the forms in which the programs write numbers, each
 // finite and never "-0".
 #pragma once
