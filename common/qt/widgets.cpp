@@ -58,6 +58,7 @@ struct Number {
     QChar separator, zero;
     int exponent = 0;
     bool has_exponent = false;
+    bool exponent_countable = true;
 };
 
 std::optional<Number> number_in(const QString& text)
@@ -72,8 +73,13 @@ std::optional<Number> number_in(const QString& text)
     n.zero = QChar(n.whole.front().unicode() - n.whole.front().digitValue());
     n.separator = m.hasCaptured(4) ? m.captured(4).front() : n.zero == u'0' ? QChar(u'.') : QChar(0x066B);
     for (QChar c : m.captured(6))
-        if (c.isDigit())
+        if (c.isDigit()) {
+            if (n.exponent > 99'999'999) {
+                n.exponent_countable = false;
+                break;
+            }
             n.exponent = 10 * n.exponent + c.digitValue();
+        }
     if (m.captured(6).startsWith(u'-'))
         n.exponent = -n.exponent;
     return n;
@@ -91,6 +97,9 @@ QStringList shorter_forms(const Number& n)
         return QStringLiteral("E") + (e < 0 ? u'-' : u'+') + digits;
     };
     QStringList forms;
+    // An exponent too long to count leaves no shorter form that says how large the number is.
+    if (!n.exponent_countable)
+        return forms;
     const QString written_exponent = n.has_exponent ? exponent_text(n.exponent) : QString();
     for (qsizetype keep = n.fraction.size() - 1; keep >= 1; --keep)
         forms << n.head + n.sign + n.whole + n.separator + n.fraction.left(keep) + ellipsis + written_exponent + n.tail;

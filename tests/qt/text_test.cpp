@@ -202,6 +202,7 @@ TEST(Elide, KeepsTheSignTheLeadingDigitAndTheSizeOrAdmitsItCannot)
         // Nothing shorter says as much: the ellipsis alone, or nothing, but never wider.
         {"1E-300", e, m.horizontalAdvance("1E-30")},
         {"-123456789012345", "", 1},
+        {"2.5E+99999999999999", e, m.horizontalAdvance("2.5E+99")},
     };
     for (const auto& row : table) {
         const int width = row.width > 0 ? row.width : m.horizontalAdvance(row.expected);
