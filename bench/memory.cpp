@@ -3,12 +3,15 @@
 // that shows every screen of the program, and after EVENTS further events of random use (clicks,
 // typing, every way of answering a box, screen changes; a program the pupil ends starts again).
 //   memory [EVENTS]
+// With MEMORY_CURVE set, each program also prints its resident memory and live heap every 10,000
+// events to the standard error, to tell a cache filling up from a leak.
 // Each program runs in a process of its own. The exit status is 3 when one grows by more than
 // the budget.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +56,12 @@ Figures use(const model::ProgramDescription& program, long events)
         if (!warm_at && use.visited_every_screen_of(program)) {
             warm_at = use.events();
             f.warm_mb = resident_mb();
+        }
+        if (warm_at && std::getenv("MEMORY_CURVE") && (use.events() - *warm_at) % 10000 == 0) {
+            const struct mallinfo2 heap = mallinfo2();
+            std::fprintf(stderr, "%s %ld: resident %.1f MB, heap in use %.1f MB of %.1f MB\n", program.id.data(),
+                         use.events() - *warm_at, resident_mb(), heap.uordblks / 1048576.0,
+                         (heap.arena + heap.hblkhd) / 1048576.0);
         }
         if (!warm_at || use.events() < *warm_at + events)
             return true;

@@ -194,11 +194,14 @@ void Shell::unloaded(model::Screen& screen)
     views_.erase(&screen);
     view->detach();
     view->hide();
+    QObject::connect(view, &QObject::destroyed, [] {
+        release_fitted_fonts_when_many();
 #if defined(__GLIBC__)
-    // What the window held goes back to the system once it is gone, not only to the allocator,
-    // whose free pages would otherwise stay resident between the live ones all day.
-    QObject::connect(view, &QObject::destroyed, [] { malloc_trim(0); });
+        // What the window held goes back to the system once it is gone, not only to the
+        // allocator, whose free pages would otherwise stay resident between the live ones.
+        malloc_trim(0);
 #endif
+    });
     view->deleteLater();
 }
 

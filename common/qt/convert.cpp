@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+#include <QtGui/private/qfont_p.h>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -144,28 +145,57 @@ Measure measure(const QFont& font, const QString& text, QSize box, Fit fit, int 
 constexpr qsizetype fitted_sizes_kept = 512;
 
 // Fitted sizes by font, text, box and the primary screen's resolution, which font metrics use.
-QString fit_key(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
+// The font is kept as a hash of its description, and the text shares the caller's, so that a key
+// costs a few dozen bytes however long the font's description is.
+struct FitKey {
+    size_t font = 0;
+    QString text;
+    QSize box;
+    int fit = 0, margin = 0;
+    qreal dpi = 0;
+    friend bool operator==(const FitKey&, const FitKey&) = default;
+};
+
+size_t qHash(const FitKey& k, size_t seed = 0)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return QStringLiteral("%1|%2|%3x%4|%5|%6|%7|")
-               .arg(font.families().join(QLatin1Char(',')), font.key())
-               .arg(box.width())
-               .arg(box.height())
-               .arg(static_cast<int>(fit))
-               .arg(margin)
-               .arg(screen != nullptr ? screen->logicalDotsPerInch() : 0.0)
-        + text;
+    return qHashMulti(seed, k.font, k.text, k.box.width(), k.box.height(), k.fit, k.margin, k.dpi);
 }
 
+FitKey fit_key(const QFont& font, const QString& text, QSize box, Fit fit, int margin)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return {qHashMulti(0, font.families(), font.key()),
+            text,
+            box,
+            static_cast<int>(fit),
+            margin,
+            screen != nullptr ? screen->logicalDotsPerInch() : 0.0};
+}
+
+// Texts fitted for the first time since Qt's font cache was last emptied.
+int new_fits = 0;
+
+// A typed number is drawn once or twice before the next is typed; a hundred of them bring some
+// hundred kilobytes of glyphs, at the sizes and subpixel positions they were drawn at.
+constexpr int new_fits_kept = 128;
+
 }  // namespace
+
+void release_fitted_fonts_when_many()
+{
+    if (new_fits <= new_fits_kept)
+        return;
+    QFontCache::instance()->clear();
+    new_fits = 0;
+}
 
 QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
 {
     if (text.isEmpty())
         return font;
     // Typed and computed texts come and go; the designer's captions come back with every visit.
-    static BoundedCache<QString, double> fitted(fitted_sizes_kept);
-    const QString key = fit_key(font, text, box, fit, margin);
+    static BoundedCache<FitKey, double> fitted(fitted_sizes_kept);
+    const FitKey key = fit_key(font, text, box, fit, margin);
     if (const std::optional<double> known = fitted.find(key)) {
         font.setPointSizeF(*known);
         return font;
@@ -192,6 +222,7 @@ QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin)
             for (++step; !fits(step); ++step) {}
     }
     fitted.insert(key, size(step));
+    ++new_fits;
     font.setPointSizeF(size(step));
     return font;
 }

@@ -50,4 +50,11 @@ constexpr double legible_minimum = 7.0;
 // answers are remembered, so a screen opened again measures nothing.
 QFont fit_font(QFont font, const QString& text, QSize box, Fit fit, int margin);
 
+// Qt keeps a font engine for every font size it has drawn, with every glyph drawn in it at each
+// subpixel position, and lets none go below 4 MB: the texts a pupil types, each drawn at the size
+// that fits it, would grow that all day. Once a hundred or so new texts have been fitted, this
+// empties Qt's font cache; what is still shown loads its fonts again when next drawn. Called
+// between two screens; moving between screens without typing leaves the cache alone.
+void release_fitted_fonts_when_many();
+
 }  // namespace qtview
