@@ -18,6 +18,7 @@ namespace {
 struct Voice {
     QTextToSpeech* engine = nullptr;
     std::atomic<unsigned> latest{0};  // the last request; an older one still queued is dropped
+    bool orphaned = false;            // the speaker is gone; read and written on the windows' thread
 };
 
 // The first engine with an Arabic voice, speech-dispatcher's before any other.
@@ -56,7 +57,9 @@ public:
         QMetaObject::invokeMethod(worker_, [voice, here, this] {
             open(*voice);
             const bool found = voice->engine != nullptr;
-            QMetaObject::invokeMethod(here, [this, found] {
+            QMetaObject::invokeMethod(here, [this, voice, found] {
+                if (voice->orphaned)
+                    return;
                 available_ = found;
                 if (known)
                     known(found);
@@ -76,6 +79,10 @@ public:
         if (thread_->wait(QDeadlineTimer(2000))) {
             delete worker_;
             delete thread_;
+        } else {
+            // The thread may still tell here_ what it found: here_ stays, and does nothing.
+            voice->orphaned = true;
+            (void)here_.release();
         }
     }
 
