@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
     cmake g++ clang clang-format libclang-rt-14-dev make libgtest-dev libgmp-dev
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libgl-dev qt6-translations-l10n libfontconfig-dev
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     fonts-noto-ui-core fonts-noto-core fonts-kacst fonts-dejavu-core
-    xvfb xauth openbox imagemagick libxcb-damage0-dev pkg-config
+    xvfb xauth openbox xdotool x11-utils imagemagick libxcb-damage0-dev pkg-config
     dpkg-dev desktop-file-utils appstream lintian man-db
 )
 

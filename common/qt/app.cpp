@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmapCache>
@@ -11,6 +12,7 @@
 #include <QStyleFactory>
 #include <QStyleHints>
 #include <QStyleOption>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #if defined(__GLIBC__)
@@ -81,6 +83,25 @@ public:
     }
 };
 
+// F2 and F3 reach the shell from whichever window has the keyboard, message boxes included.
+class ReadingKeys final : public QObject {
+public:
+    explicit ReadingKeys(std::function<bool(int)> key) : key_(std::move(key)) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* press = static_cast<QKeyEvent*>(event);
+        return !press->isAutoRepeat() && (press->key() == Qt::Key_F2 || press->key() == Qt::Key_F3)
+            && key_(press->key());
+    }
+
+private:
+    std::function<bool(int)> key_;
+};
+
 QAccessibleInterface* decoration_factory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -143,7 +164,17 @@ int run_program(int argc, char** argv, const model::ProgramDescription& descript
     model::Program program(std::string(description.title), shell, random);
     shell.attach(program);
     description.screen(description.start).show(program);
+    shell.read_aloud().speak_with(system_speaker);
+    shell.read_aloud().keep = [](bool on) { keep_speak(*kept_choices(), on); };
+    shell.read_aloud().turn(start.speak, start.speak_asked);
     return shell.run();
+}
+
+Shell::Shell(Digits digits)
+    : keys_(std::make_unique<ReadingKeys>([this](int key) { return reading_key(key); })), digits_(digits)
+{
+    // The message waits for the event loop, and for a message box that is open to close.
+    read_aloud_.tell_no_voice = [this] { QTimer::singleShot(0, keys_.get(), [this] { tell_no_voice(); }); };
 }
 
 Shell::~Shell()
@@ -176,7 +207,8 @@ void Shell::shown(model::Screen& screen)
 {
     ScreenView* view = view_of(screen);
     if (view == nullptr) {
-        view = new ScreenView(screen, *program_, digits_, [this] { sync_all(); });
+        view = new ScreenView(
+            screen, *program_, digits_, [this] { sync_all(); }, [this](const QString& said) { read_aloud_.say(said); });
         views_[&screen] = view;
         view->place();
     }

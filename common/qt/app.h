@@ -11,6 +11,7 @@
 #include "model/program.h"
 #include "model/screen_list.h"
 #include "qt/screen_view.h"
+#include "qt/speech.h"
 
 namespace qtview {
 
@@ -29,7 +30,7 @@ int run_program(int argc, char** argv, const model::ProgramDescription& program)
 class Shell final : public model::ProgramObserver, public model::MessageBox {
 public:
     // Every screen and message box shows its numbers in `digits`.
-    explicit Shell(Digits digits = Digits::Western) : digits_(digits) {}
+    explicit Shell(Digits digits = Digits::Western);
     ~Shell() override;
 
     void attach(model::Program& program);
@@ -44,7 +45,18 @@ public:
     ScreenView* view_of(const model::Screen& screen) const;
     void sync_all();
 
+    // What is read aloud: message boxes as they open, and what the screens tell screen readers.
+    // F2 turns it on and off on every window, and F3 in a message box says it again.
+    ReadAloud& read_aloud() { return read_aloud_; }
+
 private:
+    bool reading_key(int key);
+    void tell_no_voice();
+
+    ReadAloud read_aloud_;
+    std::unique_ptr<QObject> keys_;
+    QString box_said_;  // what the open message box says
+    bool no_voice_waits_ = false;
     model::Program* program_ = nullptr;
     std::map<const model::Screen*, ScreenView*> views_;
     Digits digits_;

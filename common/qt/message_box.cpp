@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QTimer>
+#include <utility>
 
 #include "model/spoken.h"
 #include "qt/app.h"
@@ -61,6 +63,37 @@ void Shell::show(const std::string& prompt, const std::string& title)
     if (parent == nullptr && program_ != nullptr && program_->current() != nullptr)
         parent = view_of(*program_->current());
     auto box = make_message_box(QString::fromStdString(prompt), QString::fromStdString(title), digits_, parent);
+    box_said_ = box_reading(prompt, title, program_ != nullptr ? program_->app_title() : std::string());
+    read_aloud_.say(box_said_);
+    static_cast<QMessageBox*>(box.get())->exec();
+    read_aloud_.stop();
+    box_said_.clear();
+    if (std::exchange(no_voice_waits_, false))
+        QTimer::singleShot(0, keys_.get(), [this] { tell_no_voice(); });
+}
+
+bool Shell::reading_key(int key)
+{
+    if (key == Qt::Key_F2) {
+        read_aloud_.toggle();
+        return true;
+    }
+    // F3 on a screen reads its boards again, from the screen's own window.
+    if (box_said_.isEmpty() || QApplication::activeModalWidget() == nullptr)
+        return false;
+    read_aloud_.say(box_said_);
+    return true;
+}
+
+void Shell::tell_no_voice()
+{
+    if (QApplication::activeModalWidget() != nullptr) {
+        no_voice_waits_ = true;
+        return;
+    }
+    const QString title = program_ != nullptr ? QString::fromStdString(program_->app_title()) : QString();
+    const model::Screen* screen = program_ != nullptr ? program_->current() : nullptr;
+    auto box = make_message_box(no_voice_message(), title, digits_, screen != nullptr ? view_of(*screen) : nullptr);
     static_cast<QMessageBox*>(box.get())->exec();
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 const QString digits_option = QStringLiteral("digits");
 const QString zoom_option = QStringLiteral("zoom");
+const QString speak_option = QStringLiteral("speak");
 const QString help_option = QStringLiteral("help");
 const QString version_option = QStringLiteral("version");
 
@@ -96,13 +97,19 @@ QList<QCommandLineOption> program_options()
                QCommandLineOption({u("h"), help_option}, u("يعرض هذه المساعدة.\nShows this help.")),
                QCommandLineOption({u("v"), version_option}, u("يعرض رقم الإصدار.\nShows the version.")),
            }
-    + view_options();
+    + view_options()
+        + QList{QCommandLineOption(speak_option,
+                                   u("on ليقرأ البرنامج بصوت مسموع شروحه ونتائجه، أو off لإيقاف ذلك (وهو الأصل). "
+                                     "المفتاح F2 يشغّل القراءة أو يوقفها، وF3 يعيد قراءة اللوحة أو السؤال.\n"
+                                     "on to have the explanations and results read aloud, or off, the default. "
+                                     "F2 turns reading aloud on or off; F3 reads the board or the question again."),
+                                   u("on|off"))};
 }
 
 QString program_options_note()
 {
-    return u("ما يُختار بـ --digits و--zoom يبقى إلى أن يُغيَّر.\n"
-             "What --digits and --zoom choose is kept until it is changed.");
+    return u("ما يُختار بـ --digits و--zoom و--speak يبقى إلى أن يُغيَّر.\n"
+             "What --digits, --zoom and --speak choose is kept until it is changed.");
 }
 
 std::optional<ViewChoice> take_view_options(const QCommandLineParser& parser, ViewChoice choice, const QString& id,
@@ -167,12 +174,28 @@ Start read_command_line(const QStringList& arguments, const model::ProgramDescri
     if (!choice)
         return stop(usage_error, error);
     start.choice = *choice;
+    start.speak = kept.value(speak_option).toString() == QLatin1String("on");
+    if (parser.isSet(speak_option)) {
+        const QString value = parser.value(speak_option).trimmed().toLower();
+        if (value != QLatin1String("on") && value != QLatin1String("off"))
+            return stop(usage_error,
+                        failure(id, u("قيمة --speak هي on أو off، وليست «%1».").arg(parser.value(speak_option)),
+                                u("--speak takes on or off, not \"%1\".").arg(parser.value(speak_option))));
+        start.speak = start.speak_asked = value == QLatin1String("on");
+        keep_speak(kept, start.speak);
+    }
     if (parser.isSet(digits_option))
         kept.setValue(digits_option, name_of(choice->digits));
     if (parser.isSet(zoom_option))
         kept.setValue(zoom_option, choice->zoom);
     kept.sync();
     return start;
+}
+
+void keep_speak(QSettings& kept, bool on)
+{
+    kept.setValue(speak_option, on ? u("on") : u("off"));
+    kept.sync();
 }
 
 std::unique_ptr<QSettings> kept_choices()

@@ -42,6 +42,8 @@ struct Start {
     ViewChoice choice;
     std::optional<int> exit_status;  // set when the program stops without starting
     QString output;                  // help or version for stdout, or what was wrong for stderr
+    bool speak = false;              // read aloud, as chosen now or kept from before
+    bool speak_asked = false;        // --speak on was given on this command line
 };
 
 // Reads the command line (argv as strings); what it leaves out comes from `kept`, and what it
@@ -51,6 +53,9 @@ Start read_command_line(const QStringList& arguments, const model::ProgramDescri
 // Where a program keeps its choices: one place for both programs, so that the pupil's digits and
 // the classroom's zoom carry over from one to the other.
 std::unique_ptr<QSettings> kept_choices();
+
+// Keeps whether the programs read aloud, as --speak does, for the next runs.
+void keep_speak(QSettings& kept, bool on);
 
 // Scales the whole program as a higher resolution would, so that text stays crisp. Call before
 // the QApplication is made; a zoom of 1 leaves the environment as it is.

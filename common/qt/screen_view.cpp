@@ -121,8 +121,10 @@ bool windowed(Kind k) { return k == Kind::TextBox || k == Kind::Button || k == K
 
 }  // namespace
 
-ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event)
-    : screen_(&screen), program_(program), digits_(digits), after_event_(std::move(after_event))
+ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event,
+                       std::function<void(const QString&)> aloud)
+    : screen_(&screen), program_(program), digits_(digits), after_event_(std::move(after_event)),
+      aloud_(std::move(aloud))
 {
     const QScreen* desktop = QGuiApplication::primaryScreen();
     dpi_ = desktop != nullptr ? desktop->logicalDotsPerInch() : 96.0;
@@ -599,7 +601,14 @@ void ScreenView::announce_changes(const Control* pressed)
     }
     news.removeAll(QString());
     if (!news.isEmpty())
-        announcer_->say(news.join(QStringLiteral("، ")));
+        tell(news.join(QStringLiteral("، ")));
+}
+
+void ScreenView::tell(const QString& text)
+{
+    announcer_->say(text);
+    if (aloud_)
+        aloud_(text);
 }
 
 void ScreenView::read_again()
@@ -622,7 +631,7 @@ void ScreenView::read_again()
     }
     near.removeAll(QString());
     all.removeAll(QString());
-    announcer_->say((near.isEmpty() ? all : near).join(QStringLiteral("، ")));
+    tell((near.isEmpty() ? all : near).join(QStringLiteral("، ")));
 }
 
 void ScreenView::closeEvent(QCloseEvent* event)

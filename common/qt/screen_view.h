@@ -24,8 +24,10 @@ inline constexpr char decoration_property[] = "decoration";
 class ScreenView final : public QWidget {
 public:
     // after_event runs once an event on this window has been handled, to bring every window up
-    // to date with the model. Numbers are shown in `digits`.
-    ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event);
+    // to date with the model. Numbers are shown in `digits`. What the screen reader is told is
+    // also given to `aloud`, to be read aloud.
+    ScreenView(model::Screen& screen, model::Program& program, Digits digits, std::function<void()> after_event,
+               std::function<void(const QString&)> aloud = {});
 
     void sync();
     void place();  // size and position on the desktop from the designer values
@@ -72,11 +74,13 @@ private:
     // Tells the screen reader what the last event changed on the boards, or the board of the
     // button it pressed.
     void announce_changes(const model::Control* pressed);
+    void tell(const QString& text);
 
     model::Screen* screen_;
     model::Program& program_;
     Digits digits_;
     std::function<void()> after_event_;
+    std::function<void(const QString&)> aloud_;
     qreal dpi_;
     std::vector<Entry> entries_;
     Announcer* announcer_;

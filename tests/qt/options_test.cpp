@@ -59,6 +59,37 @@ TEST(CommandLine, TakesTheChoicesAndKeepsThemUntilTheyChange)
     }
 }
 
+TEST(CommandLine, SpeakIsOffUnlessChosenAndKept)
+{
+    struct Row {
+        QStringList arguments;
+        QString kept_before, kept_after;
+        bool speak, asked;
+        std::optional<int> exit_status;
+    };
+    const std::vector<Row> table = {
+        {{}, "", "", false, false, {}},
+        {{"--speak", "on"}, "", "on", true, true, {}},
+        {{}, "on", "on", true, false, {}},
+        {{"--speak=OFF"}, "on", "off", false, false, {}},
+        {{"--speak", "yes"}, "on", "on", false, false, 2},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        QTemporaryDir dir;
+        QSettings kept(dir.filePath("kept.conf"), QSettings::IniFormat);
+        if (!row.kept_before.isEmpty())
+            kept.setValue("speak", row.kept_before);
+        const auto start = qtview::read_command_line(QStringList{"numeria"} + row.arguments, numeria::program(), kept);
+        EXPECT_EQ(start.exit_status, row.exit_status);
+        EXPECT_EQ(kept.value("speak").toString(), row.kept_after);
+        if (!start.exit_status) {
+            EXPECT_EQ(start.speak, row.speak);
+            EXPECT_EQ(start.speak_asked, row.asked);
+        }
+    }
+}
+
 struct Outcome {
     int exit_code = -1;  // -1 when the program did not end by itself
     QString out, err;
