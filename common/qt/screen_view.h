@@ -71,7 +71,7 @@ private:
     QString shown(const model::Control& control) const;
     // Tells the screen reader what the last event changed on the boards, or the board of the
     // button it pressed.
-    void announce_changes(const model::Control* pressed);
+    void announce_changes(const model::Control* pressed, bool answered_by_box);
 
     model::Screen* screen_;
     model::Program& program_;
@@ -80,7 +80,8 @@ private:
     qreal dpi_;
     std::vector<Entry> entries_;
     Announcer* announcer_;
-    std::vector<std::string> heard_;  // each reading's displays as last announced
+    // The displays of each reading, part by part, as last announced.
+    std::vector<std::vector<std::string>> heard_;
     int accessibility_writes_ = 0;
 };
 
