@@ -587,12 +587,16 @@ void ScreenView::press(Control* control)
     if (screen_ == nullptr)
         return;
     const std::size_t boxes = program_.messages();
+    const std::string name = model::spoken_name(*control);
     program_.click(*control);
     after_event_();
-    announce_changes(control, program_.messages() != boxes);
+    // A button that names the next step, such as a step button, is heard by its new caption: the
+    // screen reader would not say the new name of the control it is on.
+    const bool renamed = screen_ != nullptr && control->shown() && model::spoken_name(*control) != name;
+    announce_changes(control, program_.messages() != boxes, renamed ? qs(model::spoken_name(*control)) : QString());
 }
 
-void ScreenView::announce_changes(const Control* pressed, bool answered_by_box)
+void ScreenView::announce_changes(const Control* pressed, bool answered_by_box, const QString& renamed)
 {
     if (screen_ == nullptr)
         return;
@@ -613,6 +617,7 @@ void ScreenView::announce_changes(const Control* pressed, bool answered_by_box)
             news << qs(model::spoken(parts));
         heard_[i++] = std::move(displays);
     }
+    news << renamed;
     news.removeAll(QString());
     if (!news.isEmpty())
         announcer_->say(news.join(QStringLiteral("، ")));

@@ -70,8 +70,8 @@ private:
     void press(model::Control* button);
     QString shown(const model::Control& control) const;
     // Tells the screen reader what the last event changed on the boards, or the board of the
-    // button it pressed.
-    void announce_changes(const model::Control* pressed, bool answered_by_box);
+    // button it pressed, and the new caption of that button.
+    void announce_changes(const model::Control* pressed, bool answered_by_box, const QString& renamed);
 
     model::Screen* screen_;
     model::Program& program_;

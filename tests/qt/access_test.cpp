@@ -136,6 +136,8 @@ TEST_F(ViewTest, ACaptionAHandlerChangesIsHeardInsteadOfTheNameItWasGiven)
     click("Command1");
     click("Command2");  // substitutes the coefficients
     click("Command2");  // simplifies: "4 أ جـ" becomes a number
+    // The step button now names the next step, and that is heard with the simplified formula.
+    EXPECT_TRUE(view().announcer().last_said().endsWith(QStringLiteral("التأكد من الجذر التربيعي")));
     const Control& product = *program.current()->find("Label5(0)");
     ASSERT_NE(product.text, product.named_text);
     EXPECT_EQ(widget("Label5(0)")->accessibleName().toStdString(), spoken(product.text));
