@@ -445,10 +445,16 @@ bool is_sign(const Part& p)
     const Control& c = *p.controls[0];
     if (p.kind != Part::Kind::Control || c.kind == Kind::TextBox)
         return false;
-    for (char32_t ch : decode(c.text))
+    if (c.kind == Kind::Line)
+        return true;
+    // A frame or a label heard by its name alone, such as a mark, is no sign.
+    bool sign = false;
+    for (char32_t ch : decode(c.text)) {
         if (!is_space(ch) && !is_mark(ch) && symbol_word(ch) == nullptr)
             return false;
-    return true;
+        sign = sign || symbol_word(ch) != nullptr;
+    }
+    return sign;
 }
 
 }  // namespace
