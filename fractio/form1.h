@@ -65,6 +65,13 @@ struct Form1 final : Screen {
     Button  command3 = button("Command3")           .at(3240, 3120,  975,  615).caption("رجوع")
                                                      .on_click([this] { command3_click(); });
     // clang-format on
+    // The pupil's fraction and its equivalents, right to left as they stand.
+    Reading fractions = reading({over(text1, text2),         label4_1, over(label2[0], label3[0]), label4_2,
+                                 over(label2[1], label3[1]), label4_3, over(label2[2], label3[2]), label4_4,
+                                 over(label2[3], label3[3]), label4_5, over(label2[4], label3[4]), label4_6,
+                                 over(label2[5], label3[5]), label4_7, over(label2[6], label3[6]), label4_8,
+                                 over(label2[7], label3[7]), label4_0, over(label2[8], label3[8]), label4_9,
+                                 over(label2[9], label3[9])});
 
     void command1_click();
     void command2_click();

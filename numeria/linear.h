@@ -53,8 +53,7 @@ struct LinearBoard : Screen {
     TextBox text4    = number(display("Text4"))               .at(5280,  240,  495,  495).in(frame3).named("معامل س");
     Label   label4_2 = sign(label("Label4", 2))               .at(4440,  240,  735,  435).caption("س  =").in(frame3);
     TextBox text5    = number(display("Text5"))               .at(3840,  240,  495,  495).in(frame3).named("الطرف الثاني");
-    Label   label4_4 = sign(label("Label4", 4))               .at(3360,  240,  615,  435).caption("+").in(frame3)
-                                                               .named("جمع");
+    Label   label4_4 = sign(label("Label4", 4))               .at(3360,  240,  615,  435).caption("+").in(frame3);
     TextBox text6    = number(display("Text6"))               .at(3000,  240,  495,  495).in(frame3)
                                                                .named("العدد المنقول بإشارة معاكسة");
     Label   label6   = words(label("Label6"))                 .at( 120,  240, 2655,  375).caption("إيجاد ناتج الجمع بين العددين").centred().in(frame3);
@@ -74,6 +73,10 @@ struct LinearBoard : Screen {
     Button  command3 = button("Command3")                     .at(2160, 3840, 1815, diff_.step_height).caption(diff_.step_caption)
                                                                .rtl().in(frame2).tab(4).on_click([this] { command3_click(); });
     // clang-format on
+    Reading equation = reading({text1, label4_0, text2, label4_1, text3, label5, text10, label9});
+    Reading second = reading({frame3, text4, label4_2, text5, label4_4, text6, label6});
+    Reading third = reading({frame4, text7, label4_3, text8, label7_0, text11, label7_1, text12});
+    Reading fourth = reading({frame5, label4_5, text9});
 
     virtual void command3_click() = 0;
 

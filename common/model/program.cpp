@@ -53,8 +53,10 @@ void Program::end()
 
 void Program::message(std::string_view prompt, std::string_view title)
 {
-    if (!ended_)
-        box_.show(std::string(prompt), std::string(title));
+    if (ended_)
+        return;
+    ++messages_;
+    box_.show(std::string(prompt), std::string(title));
 }
 
 void Program::click(Control& control)

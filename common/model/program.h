@@ -46,6 +46,8 @@ public:
     const std::vector<std::unique_ptr<Screen>>& loaded() const { return loaded_; }
     bool ended() const { return ended_; }
     bool busy() const { return depth_ > 0; }
+    // How many message boxes have been shown so far.
+    std::size_t messages() const { return messages_; }
 
     using Services::message;
     void message(std::string_view prompt, std::string_view title) override;
@@ -68,6 +70,7 @@ private:
     // Unloaded screens live on until the event that unloaded them has returned.
     std::vector<std::unique_ptr<Screen>> unloaded_;
     int depth_ = 0;
+    std::size_t messages_ = 0;
     bool ended_ = false;
 };
 

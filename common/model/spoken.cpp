@@ -437,16 +437,60 @@ std::string part_words(const Part& p, bool displays_only)
     return {};
 }
 
+// An operator, an equals sign or a drawn root or bar: said only with something it joins.
+bool is_sign(const Part& p)
+{
+    if (p.kind == Part::Kind::Pressed)
+        return true;
+    const Control& c = *p.controls[0];
+    if (p.kind != Part::Kind::Control || c.kind == Kind::TextBox)
+        return false;
+    if (c.kind == Kind::Line)
+        return true;
+    // A frame or a label heard by its name alone, such as a mark, is no sign.
+    bool sign = false;
+    for (char32_t ch : decode(c.text)) {
+        if (!is_space(ch) && !is_mark(ch) && symbol_word(ch) == nullptr)
+            return false;
+        sign = sign || symbol_word(ch) != nullptr;
+    }
+    return sign;
+}
+
 }  // namespace
 
+// Signs wait for the next number or word; a reading with neither says nothing, and one that ends
+// before its answers ends on the first sign after its last number ("... يساوي").
 std::string spoken(const std::vector<Part>& parts, bool displays_only)
 {
     Utterance out;
-    for (const Part& p : parts)
-        out.word(part_words(p, displays_only));
+    std::vector<std::string> signs;
+    bool said = false;
+    for (const Part& p : parts) {
+        std::string words = part_words(p, displays_only);
+        if (words.empty())
+            continue;
+        if (is_sign(p)) {
+            signs.push_back(std::move(words));
+            continue;
+        }
+        for (const std::string& sign : signs)
+            out.word(sign);
+        signs.clear();
+        out.word(words);
+        said = true;
+    }
+    if (said && !signs.empty())
+        out.word(signs.front());
     return out.done();
 }
 
-std::string spoken_name(const Control& c) { return c.reads.empty() ? own_name(c) : spoken(c.reads); }
+std::string spoken_name(const Control& c)
+{
+    // Until there is something to read, such as an answer box before its question is drawn, the
+    // control is heard by its own name.
+    const std::string read = c.reads.empty() ? std::string() : spoken(c.reads);
+    return read.empty() ? own_name(c) : read;
+}
 
 }  // namespace model

@@ -15,7 +15,7 @@ void install_accessibility();
 // notification, once.
 class Announcer final : public QWidget {
 public:
-    explicit Announcer(QWidget* parent);
+    explicit Announcer(QWidget* window);
     void say(const QString& text);
     const QString& last_said() const { return said_; }
 

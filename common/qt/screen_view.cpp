@@ -31,6 +31,15 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// What each part of a reading shows, leaving out what the pupil types.
+std::vector<std::string> displays_of(const std::vector<model::Part>& parts)
+{
+    std::vector<std::string> words;
+    for (const model::Part& p : parts)
+        words.push_back(model::spoken({p}, true));
+    return words;
+}
+
 Qt::LayoutDirection direction(const Control& c) { return c.right_to_left ? Qt::RightToLeft : Qt::LeftToRight; }
 
 // Left alignment follows a right-to-left control to its right edge; otherwise left and right
@@ -176,7 +185,7 @@ ScreenView::ScreenView(model::Screen& screen, model::Program& program, Digits di
     announcer_ = new Announcer(this);
     sync();
     for (const auto& parts : screen.readings())
-        heard_.push_back(model::spoken(parts, true));
+        heard_.push_back(displays_of(parts));
 }
 
 QWidget* ScreenView::build(Control& c, QWidget* parent)
@@ -579,26 +588,38 @@ void ScreenView::press(Control* control)
 {
     if (screen_ == nullptr)
         return;
+    const std::size_t boxes = program_.messages();
+    const std::string name = model::spoken_name(*control);
     program_.click(*control);
     after_event_();
-    announce_changes(control);
+    // A button that names the next step, such as a step button, is heard by its new caption: the
+    // screen reader would not say the new name of the control it is on.
+    const bool renamed = screen_ != nullptr && control->shown() && model::spoken_name(*control) != name;
+    announce_changes(control, program_.messages() != boxes, renamed ? qs(model::spoken_name(*control)) : QString());
 }
 
-void ScreenView::announce_changes(const Control* pressed)
+void ScreenView::announce_changes(const Control* pressed, bool answered_by_box, const QString& renamed)
 {
     if (screen_ == nullptr)
         return;
     QStringList news;
     std::size_t i = 0;
     for (const auto& parts : screen_->readings()) {
-        const std::string displays = model::spoken(parts, true);
+        std::vector<std::string> displays = displays_of(parts);
+        // A display that was hidden is no news, or a refused entry would be heard beside the
+        // result of the one before it. A click on one of the board's own buttons is heard with
+        // its result even when that is the same as before, unless a box answered it.
+        bool changed = false;
+        for (std::size_t k = 0; k < displays.size(); ++k)
+            changed = changed || (!displays[k].empty() && displays[k] != heard_[i][k]);
         const bool board_of_press = std::any_of(parts.begin(), parts.end(), [&](const model::Part& p) {
             return std::find(p.controls.begin(), p.controls.end(), pressed) != p.controls.end();
         });
-        if (displays != heard_[i] || board_of_press)
+        if (changed || (board_of_press && !answered_by_box))
             news << qs(model::spoken(parts));
-        heard_[i++] = displays;
+        heard_[i++] = std::move(displays);
     }
+    news << renamed;
     news.removeAll(QString());
     if (!news.isEmpty())
         tell(news.join(QStringLiteral("، ")));

@@ -72,8 +72,9 @@ private:
     void press(model::Control* button);
     QString shown(const model::Control& control) const;
     // Tells the screen reader what the last event changed on the boards, or the board of the
-    // button it pressed.
-    void announce_changes(const model::Control* pressed);
+    // button it pressed, and the new caption of that button.
+    void announce_changes(const model::Control* pressed, bool answered_by_box, const QString& renamed);
+    // To the screen reader, and aloud while reading aloud is on.
     void tell(const QString& text);
 
     model::Screen* screen_;
@@ -84,7 +85,8 @@ private:
     qreal dpi_;
     std::vector<Entry> entries_;
     Announcer* announcer_;
-    std::vector<std::string> heard_;  // each reading's displays as last announced
+    // The displays of each reading, part by part, as last announced.
+    std::vector<std::vector<std::string>> heard_;
     int accessibility_writes_ = 0;
 };
 

@@ -5,6 +5,7 @@
 
 #include "harness.h"
 #include "model/screen.h"
+#include "model/spoken.h"
 
 using namespace model;
 using testing_support::Harness;
@@ -244,6 +245,34 @@ TEST_F(ModelTest, ASharedUnitGivesEachScreenItsRowsWithTheScreensDifferences)
     EXPECT_EQ(practice.frame1.control().top, 1560);
     EXPECT_EQ(practice.back.control().top, 3160);
     EXPECT_EQ(practice.tab_order().front()->designer_name(), "Text1");
+}
+
+// A question row of the quiz in small: two factors that are blank until drawn, then its answer.
+struct Question final : Screen {
+    explicit Question(Services& s) : Screen(s, {.name = "Question"}) {}
+    Label first = label("First");
+    Label times = label("Times").caption("×");
+    Label second = label("Second");
+    Label equals = label("Equals").caption("=");
+    TextBox answer = input("Answer").named("الناتج").reads({first, times, second, equals});
+    Label mark = label("Mark").named("علامة صح").hidden();
+    Reading row = reading({first, times, second, equals, answer, mark});
+};
+
+TEST_F(ModelTest, SignsAreHeardOnlyWithTheNumbersTheyJoin)
+{
+    auto& q = h.start<Question>();
+    const auto& parts = q.readings().front();
+    EXPECT_EQ(spoken(parts), "");
+    EXPECT_EQ(spoken_name(q.answer.control()), "الناتج");
+    q.first.set_caption("3");
+    EXPECT_EQ(spoken(parts), "ثلاثة ضرب");
+    q.second.set_caption("4");
+    EXPECT_EQ(spoken(parts), "ثلاثة ضرب أربعة يساوي");
+    EXPECT_EQ(spoken_name(q.answer.control()), "ثلاثة ضرب أربعة يساوي");
+    q.answer.set_text("12");
+    q.mark.show();  // a mark, heard by its name, is no sign
+    EXPECT_EQ(spoken(parts), "ثلاثة ضرب أربعة يساوي اثنا عشر علامة صح");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "model/spoken.h"
 #include "qt/widgets.h"
@@ -103,6 +104,10 @@ TEST_F(ViewTest, AClickWritesTheNamesOfWhatItChangedAndNothingElse)
     // The result box, empty until now, takes its name; the rest stay as they were.
     EXPECT_EQ(view().accessibility_writes(), built + 1);
     EXPECT_EQ(view().announcer().last_said(), QStringLiteral("سبعة زائد سالب اثنان يساوي خمسة"));
+    // Heard as its text alone: a notification elsewhere is preceded by its role, in English.
+    QAccessibleInterface* news = access(const_cast<qtview::Announcer*>(&view().announcer()));
+    EXPECT_EQ(news->role(), QAccessible::Notification);
+    EXPECT_EQ(news->parent()->role(), QAccessible::StatusBar);
     click("Command2");
     EXPECT_EQ(view().accessibility_writes(), built + 1);
     EXPECT_EQ(view().announcer().last_said(), QStringLiteral("سبعة ناقص سالب اثنان يساوي تسعة"));
@@ -113,12 +118,26 @@ TEST_F(ViewTest, AClickWritesTheNamesOfWhatItChangedAndNothingElse)
     EXPECT_EQ(view().accessibility_writes(), given);
 }
 
+TEST_F(ViewTest, AnEntryRefusedByABoxIsNotHeardBesideTheResultBefore)
+{
+    open("Form7");
+    program.current()->find("Text1")->text = "7";
+    program.current()->find("Text2")->text = "-2";
+    click("Command4");
+    program.current()->find("Text2")->text = "0";
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    click("Command4");  // division by zero: the box says so, and the old quotient stays shown
+    EXPECT_EQ(view().announcer().last_said(), QStringLiteral("سبعة قسمة سالب اثنان يساوي سالب ثلاثة والباقي واحد"));
+}
+
 TEST_F(ViewTest, ACaptionAHandlerChangesIsHeardInsteadOfTheNameItWasGiven)
 {
     open("Form10");
     click("Command1");
     click("Command2");  // substitutes the coefficients
     click("Command2");  // simplifies: "4 أ جـ" becomes a number
+    // The step button now names the next step, and that is heard with the simplified formula.
+    EXPECT_TRUE(view().announcer().last_said().endsWith(QStringLiteral("التأكد من الجذر التربيعي")));
     const Control& product = *program.current()->find("Label5(0)");
     ASSERT_NE(product.text, product.named_text);
     EXPECT_EQ(widget("Label5(0)")->accessibleName().toStdString(), spoken(product.text));
@@ -131,6 +150,7 @@ TEST_F(ViewTest, OptionsAreRadioButtonsAndATriedWrongOneIsUnavailableAfterMarkin
     EXPECT_EQ(wrong->role(), QAccessible::RadioButton);
     EXPECT_TRUE(wrong->state().checkable);
     EXPECT_FALSE(wrong->state().checked);
+    EXPECT_TRUE(wrong->relations(QAccessible::Label).isEmpty());  // the question is heard once, not at each option
     // Heard as the candidate beside it, not as its place.
     EXPECT_EQ(wrong->text(QAccessible::Name).toStdString(), spoken(program.current()->find("Label2(0)")->text));
     click("Option2(0)");
