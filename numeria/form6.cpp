@@ -81,7 +81,6 @@ void Form6::integer_questions()
         for (int c = 0; c < 4; ++c) {
             written[c] = cstr(candidates[c]);
             write(numerator_of(q, c), written[c]);
-            option_of(q, c).described(written[c]);
         }
         note_lookalikes(q, written);
     }
@@ -113,7 +112,6 @@ void Form6::fraction_question()
         write(numerator_of(3, c), cstr(f.numerator));
         write(label7[c], cstr(f.denominator));
         written[c] = spoken(f.numerator, f.denominator);
-        option_of(3, c).described(written[c]);
     }
     note_lookalikes(3, written);
 }
